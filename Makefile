@@ -1,0 +1,55 @@
+# Front door of the build. Every target installs what is missing first, so the
+# two set-up commands (make run, make test) work on a fresh Debian 12 machine.
+BUILD        ?= build
+BUILD_ASAN   ?= build-asan
+BUILD_FUZZ   ?= build-fuzz
+BUILD_BENCH  ?= build-bench
+DEMO_CARD    ?= $(BUILD)/demo-card
+FUZZ_SECONDS ?= 60
+JOBS         ?= $(shell nproc)
+
+CMAKE_GEN = -G Ninja
+TOOL      = $(BUILD)/src/zorva-tool
+
+.PHONY: all deps configure build run test test-asan fuzz bench format clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@scripts/run-demo "$(TOOL)" "$(DEMO_CARD)"
+
+test: build
+	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+test-asan: deps
+	@cmake -S . -B $(BUILD_ASAN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug \
+	    -DZORVA_WITH_QT=OFF -DZORVA_BENCH=OFF -DZORVA_SANITIZE=ON >/dev/null
+	@cmake --build $(BUILD_ASAN) -j $(JOBS)
+	@ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	    ctest --test-dir $(BUILD_ASAN) --output-on-failure -j $(JOBS)
+
+fuzz: deps
+	@CXX=clang++ cmake -S . -B $(BUILD_FUZZ) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DZORVA_WITH_QT=OFF -DZORVA_FUZZ=ON >/dev/null
+	@cmake --build $(BUILD_FUZZ) -j $(JOBS)
+	@scripts/run-fuzzers "$(BUILD_FUZZ)" "$(FUZZ_SECONDS)"
+
+bench: deps
+	@cmake -S . -B $(BUILD_BENCH) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD_BENCH) -j $(JOBS)
+	@scripts/run-benchmarks "$(BUILD_BENCH)"
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ) $(BUILD_BENCH)
