@@ -18,24 +18,23 @@ constexpr std::uint32_t kMoviIdentifierOffset = ZRVAviFileWriter::kMoviListOffse
 class ByteBuilder {
 public:
     void fourCC(std::string_view code) {
+        unsigned char* p = grow(4);
         for (std::size_t i = 0; i < 4; ++i) {
-            m_bytes.push_back(static_cast<unsigned char>(i < code.size() ? code[i] : ' '));
+            p[i] = static_cast<unsigned char>(i < code.size() ? code[i] : ' ');
         }
     }
-    void u16(std::uint16_t v) {
-        unsigned char b[2];
-        ByteOrder::writeLE16(b, v);
-        m_bytes.insert(m_bytes.end(), b, b + 2);
-    }
-    void u32(std::uint32_t v) {
-        unsigned char b[4];
-        ByteOrder::writeLE32(b, v);
-        m_bytes.insert(m_bytes.end(), b, b + 4);
-    }
+    void u16(std::uint16_t v) { ByteOrder::writeLE16(grow(2), v); }
+    void u32(std::uint32_t v) { ByteOrder::writeLE32(grow(4), v); }
     void zeros(std::size_t n) { m_bytes.insert(m_bytes.end(), n, 0); }
     std::size_t size() const { return m_bytes.size(); }
     void patchU32(std::size_t at, std::uint32_t v) { ByteOrder::writeLE32(&m_bytes[at], v); }
     std::vector<unsigned char>& bytes() { return m_bytes; }
+
+    // Room for n more bytes at the end.
+    unsigned char* grow(std::size_t n) {
+        m_bytes.resize(m_bytes.size() + n);
+        return m_bytes.data() + m_bytes.size() - n;
+    }
 
     // Starts a LIST or chunk whose size is filled in by close().
     std::size_t open(std::string_view id, std::string_view listType = {}) {
@@ -131,7 +130,8 @@ std::vector<unsigned char> ZRVAviFileWriter::headerBytes() const {
     const VideoFormat& video = m_layout.video;
     const bool hasAudio = m_layout.audio.has_value();
     const AudioFormat audio = m_layout.audio.value_or(AudioFormat{});
-    const std::uint16_t blockAlign = static_cast<std::uint16_t>(audio.channels * audio.bitsPerSample / 8);
+    const std::uint16_t blockAlign =
+        static_cast<std::uint16_t>(audio.channels * audio.bitsPerSample / 8);
     const std::uint32_t bytesPerSecond = audio.sampleRate * blockAlign;
 
     ByteBuilder b;
@@ -155,8 +155,8 @@ std::vector<unsigned char> ZRVAviFileWriter::headerBytes() const {
     b.close(avih);
 
     const auto videoList = b.open("LIST", "strl");
-    writeStreamHeader(b, {"vids", "MJPG", 1, video.framesPerSecond, m_videoFrames, m_largestChunk, 0,
-                          static_cast<std::uint16_t>(video.width),
+    writeStreamHeader(b, {"vids", "MJPG", 1, video.framesPerSecond, m_videoFrames, m_largestChunk,
+                          0, static_cast<std::uint16_t>(video.width),
                           static_cast<std::uint16_t>(video.height)});
     const auto videoFormat = b.open("strf");
     b.u32(40);

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string_view>
+#include <vector>
+
+// Streams JSON text, putting the commas and quotes where they belong. Numbers
+// are written in their shortest exact form; NaN and infinities, which JSON
+// cannot carry, become null. UTF-8 text passes through; control characters
+// and bytes that are not UTF-8 are escaped, so any string a damaged file
+// yields still gives valid JSON.
+class JsonWriter {
+public:
+    explicit JsonWriter(std::ostream& out) : m_out(out) {}
+
+    JsonWriter& beginObject();
+    JsonWriter& endObject();
+    JsonWriter& beginArray();
+    JsonWriter& endArray();
+    JsonWriter& key(std::string_view name);
+
+    JsonWriter& value(std::string_view text);
+    JsonWriter& value(const char* text) { return value(std::string_view(text)); }
+    JsonWriter& value(double number);
+    JsonWriter& value(float number);
+    JsonWriter& value(std::int64_t number);
+    JsonWriter& value(std::uint64_t number);
+    JsonWriter& value(std::uint32_t number) { return value(static_cast<std::uint64_t>(number)); }
+    JsonWriter& value(int number) { return value(static_cast<std::int64_t>(number)); }
+    JsonWriter& value(bool flag);
+    JsonWriter& null();
+
+    template <typename T> JsonWriter& field(std::string_view name, const T& v) {
+        return key(name).value(v);
+    }
+
+private:
+    void beforeValue();
+    template <typename Number> void writeNumber(Number number);
+
+    std::ostream& m_out;
+    std::vector<bool> m_hasItems; // one entry per open object or array
+    bool m_afterKey = false;
+};

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// zorva-tool telemetry FILE [--format json|csv|gpx|geojson|summary]
+int runTelemetryCommand(const std::vector<std::string>& arguments);

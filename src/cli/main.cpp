@@ -1,0 +1,59 @@
+#include "ZorvaVersion.h"
+#include "cli/CatalogueCommand.h"
+#include "cli/CommandArguments.h"
+#include "cli/SampleCardCommand.h"
+#include "cli/TelemetryCommand.h"
+#include "recording/DiagnosticLog.h"
+
+#include <cstdlib>
+#include <functional>
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const kUsage = "usage: zorva-tool COMMAND [ARGUMENTS]\n"
+                           "\n"
+                           "commands:\n"
+                           "  catalogue DIR [--json]            the recordings of a folder\n"
+                           "  telemetry FILE [--format F]       G-sensor, GPS and fixes of a "
+                           "recording\n"
+                           "  sample-card DIR [--moments N] ... write a demo card\n"
+                           "\n"
+                           "zorva-tool COMMAND --help describes each command.\n";
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // The readers' progress lines are for people debugging the viewer; scripts
+    // reading our output do not want them unless asked for.
+    if (std::getenv("ZORVA_DEBUG") == nullptr) {
+        DiagnosticLog::setSink([](std::string_view, std::string_view) {});
+    }
+    const std::map<std::string, std::function<int(const std::vector<std::string>&)>> commands = {
+        {"catalogue", runCatalogueCommand},
+        {"telemetry", runTelemetryCommand},
+        {"sample-card", runSampleCardCommand},
+    };
+    if (argc < 2) {
+        std::cerr << kUsage;
+        return ExitCode::badUsage;
+    }
+    const std::string name = argv[1];
+    if (name == "--help" || name == "-h" || name == "help") {
+        std::cout << kUsage;
+        return ExitCode::success;
+    }
+    if (name == "--version") {
+        std::cout << "zorva-tool " << ZORVA_VERSION << "\n";
+        return ExitCode::success;
+    }
+    const auto command = commands.find(name);
+    if (command == commands.end()) {
+        std::cerr << "zorva-tool: unknown command " << name << "\n" << kUsage;
+        return ExitCode::badUsage;
+    }
+    return command->second(std::vector<std::string>(argv + 2, argv + argc));
+}

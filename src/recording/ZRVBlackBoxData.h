@@ -1,0 +1,65 @@
+#pragma once
+
+#include "recording/ZRVAviGSensorData.h"
+#include "recording/ZRVAviGpsData.h"
+#include "recording/ZRVGSensor.h"
+#include "recording/ZRVGpsData.h"
+#include "recording/ZRVNMEASentenceParser.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+// The telemetry of one recording: the G-sensor samples and GPS records that
+// the camera stores as "02sb" chunks, found through the file's legacy index,
+// and one decoded fix per NMEA sentence. Every read starts from empty lists.
+// The reader takes no lock: whoever runs it on a worker hands the finished
+// lists over and keeps other threads off them while it reads.
+class ZRVBlackBoxData {
+public:
+    // False when the file cannot be opened or does not start as RIFF "AVI ";
+    // true otherwise, also when no record was found. Damaged files give what
+    // could be read.
+    bool extractStreamInformation(const char* path);
+    // The same for a stream that is already open (read from its start, left
+    // open), so that data in memory can be read without a file.
+    bool extractStreamInformation(std::FILE* file);
+    void clear();
+
+    // Splits NMEA text into lines at NUL, LF and CR, overwriting each line end
+    // with NUL, and parses every line that starts with "$G"; a '$' inside a
+    // line drops what came before it, and text after the last line end is
+    // ignored. One fix is stored per "$G" line, understood or not.
+    bool parseNMEA(char* buffer, std::size_t bufferSize);
+    // Decodes a G-sensor record; bytes missing from a short buffer read as 0.
+    bool parseGSensor(const unsigned char* buffer, std::size_t bufferSize);
+
+    const std::vector<ZRVGSensor>& gSensors() const { return m_GSensors; }
+    // Entry k is the GPS record in effect at G-sensor sample k; never longer
+    // than gSensors().
+    const std::vector<ZRVAviGpsData>& gpsData() const { return m_vGpsData; }
+    const std::vector<ZRVAviGSensorData>& gSensorData() const { return m_vGSensorData; }
+    const std::vector<ZRVGpsData>& nmeaFixes() const { return m_NMEAs; }
+    // The GPS records in file order, and for each the size nmeaFixes() had
+    // right after its text was parsed, so a track can pair every record with
+    // the fix decoded up to it.
+    const std::vector<ZRVAviGpsData>& gpsRecords() const { return m_gpsRecords; }
+    const std::vector<std::size_t>& fixCountAfterGpsRecord() const {
+        return m_fixCountAfterGpsRecord;
+    }
+
+private:
+    void walkIndex(std::FILE* file, std::uint64_t indexStart, std::uint64_t riffEnd,
+                   std::uint64_t fileLength);
+    std::size_t readRecord(std::FILE* file, std::uint64_t dataPosition, std::uint32_t indexSize);
+    void lineUpGpsRecords();
+
+    ZRVNMEASentenceParser m_NMEAParser;
+    std::vector<ZRVGpsData> m_NMEAs;
+    std::vector<ZRVGSensor> m_GSensors;
+    std::vector<ZRVAviGSensorData> m_vGSensorData;
+    std::vector<ZRVAviGpsData> m_vGpsData;
+    std::vector<ZRVAviGpsData> m_gpsRecords;
+    std::vector<std::size_t> m_fixCountAfterGpsRecord;
+};

@@ -1,0 +1,72 @@
+#include "recording/ZRVDriveTrack.h"
+
+#include "recording/DegreeMinutes.h"
+#include "recording/ZRVBlackBoxData.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr double kKilometresPerMile = 1.609344;
+
+bool isOnTheGlobe(double latitude, double longitude) {
+    return std::isfinite(latitude) && std::isfinite(longitude) && std::fabs(latitude) <= 90 &&
+           std::fabs(longitude) <= 180 && !(latitude == 0 && longitude == 0);
+}
+
+} // namespace
+
+std::vector<ZRVTrackPoint> ZRVDriveTrack::fromTelemetry(const ZRVBlackBoxData& telemetry) {
+    const auto& records = telemetry.gpsRecords();
+    const auto& fixCounts = telemetry.fixCountAfterGpsRecord();
+    const auto& fixes = telemetry.nmeaFixes();
+
+    std::vector<ZRVTrackPoint> track;
+    track.reserve(records.size());
+    bool south = false;
+    bool west = false;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const _AVI_GPS_DATA_T record = records[i].record();
+        const ZRVGpsData* fix = nullptr;
+        if (i < fixCounts.size() && fixCounts[i] > 0 && fixCounts[i] <= fixes.size()) {
+            fix = &fixes[fixCounts[i] - 1];
+            south = fix->NS != 'N';
+            west = fix->EW != 'E';
+        }
+        ZRVTrackPoint point;
+        degreesFromDegreeMinutes(&point.latitude, &point.longitude,
+                                 south ? -std::fabs(record.fLatitude) : std::fabs(record.fLatitude),
+                                 west ? -std::fabs(record.fLongitude)
+                                      : std::fabs(record.fLongitude));
+        if (!isOnTheGlobe(point.latitude, point.longitude)) {
+            continue;
+        }
+        point.speedKmh = record.KM == '9'
+                             ? record.fSpeed
+                             : std::round(record.fSpeed * kKilometresPerMile * 10) / 10;
+        point.timestampMs = record.nTimestamp;
+        if (fix != nullptr && isCalendarTime(fix->Now)) {
+            point.utc = fix->Now;
+        }
+        track.push_back(point);
+    }
+    return track;
+}
+
+bool ZRVDriveTrack::isCalendarTime(const _SYSTEMTIME& t) {
+    return t.wYear != 0 && t.wMonth >= 1 && t.wMonth <= 12 && t.wDay >= 1 && t.wDay <= 31 &&
+           t.wHour <= 23 && t.wMinute <= 59 && t.wSecond <= 60 && t.wMilliseconds <= 999;
+}
+
+std::optional<std::string> ZRVDriveTrack::isoTime(const _SYSTEMTIME& t) {
+    if (t.wYear == 0 && t.wMonth == 0 && t.wDay == 0 && t.wHour == 0 && t.wMinute == 0 &&
+        t.wSecond == 0 && t.wMilliseconds == 0) {
+        return std::nullopt;
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, "%04u-%02u-%02uT%02u:%02u:%02u.%03uZ", unsigned{t.wYear},
+                  unsigned{t.wMonth}, unsigned{t.wDay}, unsigned{t.wHour}, unsigned{t.wMinute},
+                  unsigned{t.wSecond}, unsigned{t.wMilliseconds});
+    return std::string(text);
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "recording/ZRVExecutor.h"
+#include "recording/ZRVMedia.h"
+#include "recording/ZRVMediaListDelegate.h"
+#include "recording/ZRVMediaPair.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The recordings of a folder, sorted by the time in their names, and their
+// front/rear pairs. A scan runs on the executor and builds a new list and a
+// new pair table, which replace the old ones in one step; readers on any
+// thread therefore see either the previous complete list or the new one.
+// Of several scans started one after another, only the last is published.
+class ZRVMediaList {
+public:
+    // The walk ends, wherever it is, once it holds this many recordings: more
+    // would make the list unusable, and a large disk chosen by mistake would
+    // otherwise be walked to its end.
+    static constexpr std::size_t kScanLimit = 15000;
+
+    explicit ZRVMediaList(ZRVExecutor executor);
+    // Safe while a scan is still queued or running: that scan then publishes
+    // nothing and tells no delegate. Waits for a delegate call in progress, so
+    // a delegate must not block on the thread that destroys the list.
+    ~ZRVMediaList();
+    ZRVMediaList(const ZRVMediaList&) = delete;
+    ZRVMediaList& operator=(const ZRVMediaList&) = delete;
+
+    // With a path, starts a scan of it on the executor; without one, only
+    // stores the absence and leaves the list as it is.
+    void setDirectoryPath(std::optional<std::string> path);
+    std::optional<std::string> directoryPath() const;
+
+    std::size_t count() const;
+    std::shared_ptr<const ZRVMedia> mediaAtIndex(std::size_t index) const;
+    // Accepts a file name, a base name with or without its side suffix, or a
+    // path.
+    std::optional<ZRVMediaPair> findMediaPairWithFileName(std::string_view fileNameOrPath) const;
+    void addMedia(std::shared_ptr<const ZRVMedia> media);
+
+    ZRVMediaListDelegate* delegate() const;
+    // Not owned. Waits for a delegate call in progress, so that the previous
+    // delegate may be destroyed once this returns.
+    void setDelegate(ZRVMediaListDelegate* delegate);
+
+    std::vector<std::shared_ptr<const ZRVMedia>> medias() const;
+    std::map<std::string, ZRVMediaPair> mediaPairDic() const;
+
+private:
+    struct Contents;
+    struct State;
+    struct Walk;
+
+    static void scan(const std::shared_ptr<State>& state, const std::string& directory,
+                     std::uint64_t generation);
+    static void eachDir(const std::filesystem::path& directory, const std::string& canonical,
+                        Walk& walk);
+    static void fileMedia(Contents& contents, std::shared_ptr<const ZRVMedia> media);
+
+    std::shared_ptr<State> m_state;
+    ZRVExecutor m_executor;
+};

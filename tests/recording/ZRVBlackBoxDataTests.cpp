@@ -1,0 +1,291 @@
+#include "recording/AviRecords.h"
+#include "recording/ByteOrder.h"
+#include "recording/DiagnosticLog.h"
+#include "recording/ZRVAviFileWriter.h"
+#include "recording/ZRVBlackBoxData.h"
+#include "support/TemporaryDirectory.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+_AVI_GPS_DATA_T::Bytes gpsRecord(std::uint32_t stamp, std::string_view text = {}) {
+    _AVI_GPS_DATA_T record;
+    record.header = kAviGpsRecordTag;
+    record.nTimestamp = stamp;
+    record.nLen = static_cast<std::uint32_t>(text.size());
+    std::copy(text.begin(), text.end(), record.RawData.begin());
+    return record.toBytes();
+}
+
+_AVI_GSENSOR_DATA_T::Bytes gSensorRecord(std::uint32_t stamp, std::int32_t x = 0,
+                                         std::int32_t y = 0, std::int32_t z = 0) {
+    _AVI_GSENSOR_DATA_T record;
+    record.header = kAviGSensorRecordTag;
+    record.timestamp = stamp;
+    record.xAxis = x;
+    record.yAxis = y;
+    record.zAxis = z;
+    return record.toBytes();
+}
+
+std::uint32_t stampOf(const ZRVAviGpsData& gps) {
+    return gps.record().nTimestamp;
+}
+
+class ZRVBlackBoxDataTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DiagnosticLog::setSink([this](std::string_view category, std::string_view message) {
+            log.push_back(std::string(category) + ": " + std::string(message));
+        });
+    }
+    void TearDown() override { DiagnosticLog::setSink({}); }
+
+    std::string recording(const std::function<void(ZRVAviFileWriter&)>& fill) {
+        const auto path = dir.path() / (std::to_string(++files) + "_F.avi");
+        ZRVAviFileWriter writer(path, {{}, ZRVAviFileWriter::AudioFormat{}});
+        fill(writer);
+        EXPECT_FALSE(writer.finish().has_value());
+        return path.string();
+    }
+
+    static Bytes bytesOf(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    // Reads bytes through the stream interface, as a damaged file on disk would be.
+    bool extract(const Bytes& bytes) {
+        std::FILE* file = std::tmpfile();
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        const bool read = data.extractStreamInformation(file);
+        std::fclose(file);
+        return read;
+    }
+
+    static std::size_t indexStart(const Bytes& bytes) {
+        return ByteOrder::readLE32(&bytes[14136]) + 14148;
+    }
+
+    TemporaryDirectory dir;
+    int files = 0;
+    std::vector<std::string> log;
+    ZRVBlackBoxData data;
+};
+
+} // namespace
+
+TEST_F(ZRVBlackBoxDataTest, RefusesFilesThatAreNotRiffAviAndClearsTheLists) {
+    const auto good = recording([](ZRVAviFileWriter& w) { w.addDataRecord(gSensorRecord(1)); });
+    ASSERT_TRUE(data.extractStreamInformation(good.c_str()));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"zorva.recording: #############################   START",
+                                        "zorva.recording: #############################  FINISH"}));
+
+    Bytes bytes = bytesOf(good);
+    bytes[3] = 'X';
+    EXPECT_FALSE(extract(bytes));
+    EXPECT_TRUE(data.gSensors().empty());
+    EXPECT_TRUE(data.gSensorData().empty());
+
+    bytes = bytesOf(good);
+    std::copy_n("WAVE", 4, bytes.begin() + 8);
+    EXPECT_FALSE(extract(bytes));
+    EXPECT_FALSE(extract(Bytes(bytes.begin(), bytes.begin() + 11)));
+    EXPECT_FALSE(data.extractStreamInformation((dir.path() / "missing.avi").c_str()));
+    EXPECT_TRUE(data.gSensors().empty());
+    EXPECT_EQ(log.size(), 6u); // the failures log START only
+}
+
+TEST_F(ZRVBlackBoxDataTest, ReadsBothRecordKindsAndSkipsOtherStreams) {
+    const auto gpsLike = gpsRecord(500, "$GPGGA,1,3731.0,N,12703.0,E,1,05,1.0*00\n");
+    const auto path = recording([&](ZRVAviFileWriter& w) {
+        w.addVideoFrame(gSensorRecord(100, 256, 256, 256));
+        w.addAudio(gpsLike);
+        w.addChunk("03sb", gpsLike);
+        w.addDataRecord(gSensorRecord(100, -256, 128, 0));
+        w.addDataRecord(gpsRecord(1000));
+        w.addDataRecord(Bytes(33, 0x5A));
+        w.addDataRecord(gSensorRecord(1100));
+    });
+    ASSERT_TRUE(data.extractStreamInformation(path.c_str()));
+
+    ASSERT_EQ(data.gSensors().size(), 2u);
+    EXPECT_EQ(data.gSensors()[0], ZRVGSensor(-1.0f, 0.5f, 0.0f));
+    EXPECT_EQ(data.gSensorData()[0].data(), gSensorRecord(100, -256, 128, 0));
+    EXPECT_TRUE(data.nmeaFixes().empty());
+
+    // A chunk larger than 32 bytes is a GPS record even when short: 552 bytes are
+    // read from its data, here running on into the next chunk.
+    ASSERT_EQ(data.gpsRecords().size(), 2u);
+    const auto odd = data.gpsRecords()[1].data();
+    EXPECT_TRUE(std::all_of(odd.begin(), odd.begin() + 33, [](auto b) { return b == 0x5A; }));
+    EXPECT_EQ(std::string(odd.begin() + 34, odd.begin() + 38), "02sb");
+}
+
+TEST_F(ZRVBlackBoxDataTest, StoresOneFixPerGSentence) {
+    const auto path = recording([](ZRVAviFileWriter& w) {
+        w.addDataRecord(gpsRecord(1000,
+                                  "$GPRMC,083559.000,A,,,,,12.5,87.3,210116,,,A*00\r\n"
+                                  "$GPGGA,083559.000,3731.1234,N,12703.5678,E,1,08,0.9*00\r\n"));
+        w.addDataRecord(gpsRecord(2000, "$PMTK001,604,3*32\r\n$GPGGA,083600.000,3800.0,S*00"));
+    });
+    ASSERT_TRUE(data.extractStreamInformation(path.c_str()));
+    ASSERT_EQ(data.nmeaFixes().size(), 2u);
+    EXPECT_EQ(data.nmeaFixes()[0].Latitude, 0.0);
+    EXPECT_EQ(data.nmeaFixes()[1].SpeedOverGround, 12.5);
+    EXPECT_EQ(data.nmeaFixes()[1].Latitude, 3731.123291015625);
+    EXPECT_EQ(data.fixCountAfterGpsRecord(), (std::vector<std::size_t>{2, 2}));
+    EXPECT_TRUE(data.gpsData().empty()); // no samples to line up with
+
+    // A '$' restarts the sentence, a NUL ends a line, and "$G" lines count even
+    // when not understood.
+    char text[] = "junk$GP$GNGNS,,,,,,,07,1.5*00\0$GPGSV,1*00\r\n$G\n$GPGGA";
+    ZRVBlackBoxData direct;
+    EXPECT_TRUE(direct.parseNMEA(text, sizeof text - 1));
+    ASSERT_EQ(direct.nmeaFixes().size(), 3u);
+    EXPECT_EQ(direct.nmeaFixes()[0].SatelliteUsedCount, 7u);
+    EXPECT_FALSE(direct.parseNMEA(text, 0));
+}
+
+TEST_F(ZRVBlackBoxDataTest, LinesGpsRecordsUpWithSamplesInTenthsOfASecond) {
+    const auto path = recording([](ZRVAviFileWriter& w) {
+        w.addDataRecord(gpsRecord(1050));
+        w.addDataRecord(gpsRecord(2000));
+        for (std::uint32_t stamp = 0; stamp <= 2500; stamp += 500) {
+            w.addDataRecord(gSensorRecord(stamp));
+        }
+    });
+    ASSERT_TRUE(data.extractStreamInformation(path.c_str()));
+    std::vector<std::uint32_t> stamps;
+    std::transform(data.gpsData().begin(), data.gpsData().end(), std::back_inserter(stamps),
+                   stampOf);
+    EXPECT_EQ(stamps, (std::vector<std::uint32_t>{1050, 1050, 1050, 2000, 2000}));
+
+    const auto gSensors = data.gSensors();
+    const auto gpsData = data.gpsData();
+    ASSERT_TRUE(data.extractStreamInformation(path.c_str()));
+    EXPECT_EQ(data.gSensors(), gSensors);
+    EXPECT_EQ(data.gpsData(), gpsData);
+}
+
+TEST_F(ZRVBlackBoxDataTest, LineUpEndsWithTheLastSample) {
+    const auto path = recording([](ZRVAviFileWriter& w) {
+        for (std::uint32_t stamp = 0; stamp <= 2500; stamp += 500) {
+            w.addDataRecord(gSensorRecord(stamp));
+        }
+        for (std::uint32_t stamp = 1000; stamp <= 5000; stamp += 1000) {
+            w.addDataRecord(gpsRecord(stamp));
+        }
+    });
+    ASSERT_TRUE(data.extractStreamInformation(path.c_str()));
+    ASSERT_EQ(data.gpsData().size(), 6u);
+    EXPECT_EQ(stampOf(data.gpsData()[5]), 3000u);
+}
+
+TEST_F(ZRVBlackBoxDataTest, KeepsNmeaTextInsideRawData) {
+    const std::string sentence = "$GNGNS,,,,,,,07,1.5*00\n";
+    std::string text;
+    std::size_t sentences = 0;
+    for (; text.size() + sentence.size() <= kAviGpsRawDataSize; ++sentences) {
+        text += sentence;
+    }
+    text.resize(kAviGpsRawDataSize, 'x');
+    const auto path = recording([&](ZRVAviFileWriter& w) {
+        auto record = gpsRecord(1000, text);
+        ByteOrder::writeLE32(&record[8], 0xFFFFFFFF);
+        w.addDataRecord(record);
+        w.addDataRecord(gpsRecord(2000, "\n$GNGNS,,,,,,,08,1.5*00\n"));
+    });
+    ASSERT_TRUE(data.extractStreamInformation(path.c_str()));
+    EXPECT_EQ(data.fixCountAfterGpsRecord(), (std::vector<std::size_t>{sentences, sentences + 1}));
+}
+
+TEST_F(ZRVBlackBoxDataTest, ShortRecordsAreZeroFilledAndNothingIsReadPastTheEnd) {
+    Bytes bytes = bytesOf(recording([](ZRVAviFileWriter& w) {
+        w.addDataRecord(gSensorRecord(100, 256));
+        w.addDataRecord(gpsRecord(1000));
+        w.addDataRecord(gSensorRecord(200, 512));
+        w.addDataRecord(gSensorRecord(300, 768));
+    }));
+    const std::size_t index = indexStart(bytes);
+    const auto offsetFieldOf = [&](std::size_t entry) { return &bytes[index + entry * 16 + 8]; };
+    // The GPS record now starts 100 bytes before the end, the third record past it.
+    ByteOrder::writeLE32(offsetFieldOf(1), static_cast<std::uint32_t>(bytes.size() - 100 - 14148));
+    ByteOrder::writeLE32(offsetFieldOf(2), static_cast<std::uint32_t>(bytes.size() - 14148));
+    ASSERT_TRUE(extract(bytes));
+
+    ASSERT_EQ(data.gpsRecords().size(), 1u);
+    const auto gps = data.gpsRecords()[0].data();
+    EXPECT_TRUE(std::equal(gps.begin(), gps.begin() + 100, bytes.end() - 100));
+    EXPECT_TRUE(std::all_of(gps.begin() + 100, gps.end(), [](auto b) { return b == 0; }));
+    ASSERT_EQ(data.gSensors().size(), 2u); // the walk stops at the empty read
+    EXPECT_EQ(data.gSensors()[1], ZRVGSensor());
+    EXPECT_EQ(data.gSensorData()[1], ZRVAviGSensorData());
+}
+
+TEST_F(ZRVBlackBoxDataTest, ReadsIndexesLongerThanOneBlock) {
+    constexpr std::uint32_t kSamples = 5000;
+    Bytes bytes = bytesOf(recording([](ZRVAviFileWriter& w) {
+        for (std::uint32_t i = 0; i < kSamples; ++i) {
+            w.addDataRecord(gSensorRecord(i * 100, static_cast<std::int32_t>(i)));
+        }
+        w.addDataRecord(gpsRecord(1000));
+    }));
+    ASSERT_TRUE(extract(bytes));
+    ASSERT_EQ(data.gSensors().size(), kSamples);
+    EXPECT_EQ(data.gSensors()[4096].x, 4096.0f / 256);
+    EXPECT_EQ(data.gpsRecords().size(), 1u);
+
+    // Cut five bytes into entry 4100: its identifier still reads "02sb", its
+    // offset and size read as 0, so it is one more (misplaced) G-sensor record.
+    bytes.resize(indexStart(bytes) + 4100 * 16 + 5);
+    ASSERT_TRUE(extract(bytes));
+    ASSERT_EQ(data.gSensors().size(), 4101u);
+    EXPECT_EQ(ByteOrder::readLE32(data.gSensorData()[4100].data().data()), 24u);
+    EXPECT_TRUE(data.gpsRecords().empty());
+}
+
+TEST_F(ZRVBlackBoxDataTest, SurvivesTruncatedAndDamagedFiles) {
+    const Bytes intact = bytesOf(recording([](ZRVAviFileWriter& w) {
+        for (std::uint32_t i = 0; i < 20; ++i) {
+            w.addVideoFrame(Bytes(31, 0xFF));
+            w.addDataRecord(gSensorRecord(i * 100, 3));
+            if (i % 5 == 0) {
+                w.addDataRecord(gpsRecord(i * 100, "$GPGGA,1,3731.0,N*00\r\n$GNGSA,A,3,1,2*00\n"));
+            }
+        }
+    }));
+    const auto check = [&](const Bytes& bytes) {
+        if (!extract(bytes)) {
+            return;
+        }
+        EXPECT_EQ(data.gSensorData().size(), data.gSensors().size());
+        EXPECT_LE(data.gpsData().size(), data.gSensors().size());
+        EXPECT_EQ(data.fixCountAfterGpsRecord().size(), data.gpsRecords().size());
+    };
+    const std::size_t index = indexStart(intact);
+    for (std::size_t length = 0; length <= intact.size(); length += length < index ? 61 : 3) {
+        check(Bytes(intact.begin(), intact.begin() + static_cast<std::ptrdiff_t>(length)));
+    }
+    std::mt19937 random(7);
+    for (int round = 0; round < 300; ++round) {
+        Bytes damaged = intact;
+        for (int flips = 0; flips < 8; ++flips) {
+            const std::size_t at = 14136 + random() % (damaged.size() - 14136);
+            damaged[at] = static_cast<unsigned char>(random());
+        }
+        check(damaged);
+    }
+}
