@@ -68,7 +68,9 @@ protected:
     // Reads bytes through the stream interface, as a damaged file on disk would be.
     bool extract(const Bytes& bytes) {
         std::FILE* file = std::tmpfile();
-        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        if (!bytes.empty()) {
+            std::fwrite(bytes.data(), 1, bytes.size(), file);
+        }
         const bool read = data.extractStreamInformation(file);
         std::fclose(file);
         return read;
