@@ -1,0 +1,87 @@
+#include "card/CardHelpers.h"
+
+#include <cstdio>
+#include <functional>
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view kCardVolumeName = "TAVU";
+
+bool isCardVolume(const TKUSBDiskEntity& disk) {
+    return disk.volumeName() == kCardVolumeName;
+}
+
+bool holdsSettingsFile(const TKUSBDiskEntity& disk) {
+    if (!disk.mountedURL()) {
+        return false;
+    }
+    std::error_code error;
+    return std::filesystem::exists(*disk.mountedURL() / "config.bin", error);
+}
+
+} // namespace
+
+std::string byteSizeString(std::uint64_t bytes) {
+    constexpr std::string_view kUnits = "kMGTPEZY";
+    char text[32];
+    if (bytes < 1024) {
+        std::snprintf(text, sizeof text, "%llu B", static_cast<unsigned long long>(bytes));
+        return text;
+    }
+    unsigned long long quotient = bytes;
+    unsigned long long remainder = 0;
+    bool sticky = false;
+    std::size_t divisions = 0;
+    while (quotient >= 1024 && divisions < kUnits.size()) {
+        sticky = sticky || remainder != 0;
+        remainder = quotient % 1024;
+        quotient /= 1024;
+        ++divisions;
+    }
+    const char unit = kUnits[divisions - 1];
+    if (quotient >= 10) {
+        if (remainder > 512 || (remainder == 512 && (quotient % 2 == 1 || sticky))) {
+            ++quotient;
+        }
+        if (quotient == 1024 && divisions < kUnits.size()) {
+            std::snprintf(text, sizeof text, "1.0 %cB", kUnits[divisions]);
+        } else {
+            std::snprintf(text, sizeof text, "%llu %cB", quotient, unit);
+        }
+        return text;
+    }
+    if (remainder < 950) {
+        unsigned long long tenth = remainder / 100;
+        const unsigned long long rest = remainder % 100;
+        if (rest > 50 || (rest == 50 && (tenth % 2 == 1 || sticky))) {
+            ++tenth;
+        }
+        std::snprintf(text, sizeof text, "%llu.%llu %cB", quotient, tenth, unit);
+    } else if (quotient == 9) {
+        std::snprintf(text, sizeof text, "10 %cB", unit);
+    } else {
+        std::snprintf(text, sizeof text, "%llu.0 %cB", quotient + 1, unit);
+    }
+    return text;
+}
+
+std::optional<TKUSBDiskEntity> preferredUSBDisk(std::span<const TKUSBDiskEntity> disks) {
+    const std::function<bool(const TKUSBDiskEntity&)> passes[] = {
+        [](const TKUSBDiskEntity& d) {
+            return isCardVolume(d) && d.writable() && holdsSettingsFile(d);
+        },
+        [](const TKUSBDiskEntity& d) { return isCardVolume(d) && d.writable(); },
+        [](const TKUSBDiskEntity& d) { return isCardVolume(d); },
+        [](const TKUSBDiskEntity& d) { return d.writable(); },
+        [](const TKUSBDiskEntity&) { return true; },
+    };
+    for (const auto& pass : passes) {
+        for (const auto& disk : disks) {
+            if (pass(disk)) {
+                return disk;
+            }
+        }
+    }
+    return std::nullopt;
+}

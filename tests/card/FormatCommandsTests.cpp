@@ -1,0 +1,104 @@
+#include "card/FormatCommands.h"
+#include "recording/ByteOrder.h"
+#include "support/ProgramRun.h"
+#include "support/TemporaryDirectory.h"
+
+#include <array>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr std::uint64_t kGiB = std::uint64_t{1} << 30;
+
+TKUSBDiskEntity card(const std::string& device, std::uint64_t size) {
+    return TKUSBDiskEntity("TAVU", "/media/u/TAVU", device, std::nullopt, size, true, true,
+                           std::nullopt);
+}
+
+std::string programPath(const std::string& name) {
+    for (const char* folder : {"/usr/sbin", "/sbin", "/usr/bin", "/bin"}) {
+        if (std::filesystem::exists(std::filesystem::path(folder) / name)) {
+            return std::string(folder) + "/" + name;
+        }
+    }
+    return {};
+}
+
+// Formats an image of `size` bytes with the card's format command, run
+// without pkexec, and checks the boot sector against the camera's layout;
+// fsck.fat and minfo read it independently.
+void formatAndCheck(std::uint64_t size, bool checkWithMinfo) {
+    const std::string fsck = programPath("fsck.fat");
+    const std::string minfo = programPath("minfo");
+    if (!std::filesystem::exists("/usr/sbin/mkfs.fat") || fsck.empty() || minfo.empty()) {
+        GTEST_SKIP() << "dosfstools or mtools missing";
+    }
+    TemporaryDirectory dir;
+    const auto image = dir.write("card.img");
+    std::filesystem::resize_file(image, size);
+    auto command = formatCommand(card(image.string(), size));
+    ASSERT_EQ(command.front(), "pkexec");
+    command.erase(command.begin());
+    const auto formatted = ProgramRun::run(command);
+    ASSERT_EQ(formatted.exitCode, 0) << formatted.err;
+
+    const long sectors = clusterSizeByVolumeSizeInKB(size);
+    std::array<unsigned char, 512> boot{};
+    std::ifstream(image, std::ios::binary).read(reinterpret_cast<char*>(boot.data()), boot.size());
+    EXPECT_EQ(ByteOrder::readLE16(&boot[0x0B]), 512);
+    EXPECT_EQ(boot[0x0D], sectors);
+    EXPECT_EQ(ByteOrder::readLE16(&boot[0x0E]), 32);
+    EXPECT_EQ(boot[0x10], 2);
+    EXPECT_EQ(ByteOrder::readLE16(&boot[0x32]), 6);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&boot[0x47]), 19), "ZORVA      FAT32   ");
+
+    const auto checked = ProgramRun::run({fsck, "-n", "-v", image.string()});
+    EXPECT_EQ(checked.exitCode, 0) << checked.out << checked.err;
+    EXPECT_NE(checked.out.find(std::to_string(sectors * 512) + " bytes per cluster"),
+              std::string::npos)
+        << checked.out;
+    // minfo takes the FAT type from the cluster count and gives up on a
+    // FAT32 image too small to count as one.
+    if (checkWithMinfo) {
+        const auto info = ProgramRun::run({minfo, "-i", image.string(), "::"});
+        EXPECT_EQ(info.exitCode, 0) << info.err;
+        for (const std::string& expected : std::vector<std::string>{
+                 "disk label=\"ZORVA      \"", "disk type=\"FAT32   \"", "fats: 2",
+                 "reserved (boot) sectors: 32", "backup boot sector=6",
+                 "cluster size: " + std::to_string(sectors) + " sectors"}) {
+            EXPECT_NE(info.out.find(expected), std::string::npos) << expected << "\n" << info.out;
+        }
+    }
+}
+
+} // namespace
+
+TEST(FormatCommands, ClusterSizeSwitchesAtSevenGiB) {
+    EXPECT_EQ(clusterSizeByVolumeSizeInKB(7 * kGiB - 1), 32);
+    EXPECT_EQ(clusterSizeByVolumeSizeInKB(7 * kGiB), 128);
+}
+
+TEST(FormatCommands, StepsAreArgumentVectors) {
+    const auto disk = card("/dev/sdb1", 8 * kGiB);
+    EXPECT_EQ(unmountCommand(disk),
+              (std::vector<std::string>{"udisksctl", "unmount", "-b", "/dev/sdb1"}));
+    EXPECT_EQ(
+        formatCommand(disk),
+        (std::vector<std::string>{"pkexec", "/usr/sbin/mkfs.fat", "-F", "32", "-n", "ZORVA", "-f",
+                                  "2", "-b", "6", "-R", "32", "-a", "-s", "128", "/dev/sdb1"}));
+    EXPECT_EQ(mountCommand(disk),
+              (std::vector<std::string>{"udisksctl", "mount", "-b", "/dev/sdb1"}));
+}
+
+// 64 MiB in 16 KiB clusters makes 4093 of them, fewer than FAT32 is meant to
+// have: mkfs.fat warns but writes it when told -F 32.
+TEST(FormatCommands, SmallImageGetsTheCameraLayout) {
+    formatAndCheck(64ull << 20, false);
+}
+
+// A sparse 7 GiB image costs about a megabyte of disk and takes the
+// 128-sector clusters, where mkfs.fat would round the reserved area up.
+TEST(FormatCommands, SevenGiBImageGetsTheCameraLayout) {
+    formatAndCheck(7 * kGiB, true);
+}

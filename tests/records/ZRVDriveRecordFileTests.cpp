@@ -1,0 +1,134 @@
+#include "support/DriveRecordFiles.h"
+#include "support/TemporaryDirectory.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+
+namespace {
+
+ZRVDriveRecordFile tableOf(const std::string& bytes) {
+    ZRVDriveRecordFile file;
+    EXPECT_FALSE(file.readBytes(
+        std::span(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size())));
+    return file;
+}
+
+std::vector<std::string> rowTexts(const ZRVDriveRecordFile& file, long row) {
+    std::vector<std::string> texts;
+    for (long column = -1; column <= ZRVDriveRecordFile::kColumnCount; ++column) {
+        texts.push_back(file.stringForColumnIndex(column, row));
+    }
+    return texts;
+}
+
+std::string keyAsTitle(std::string_view key) {
+    return std::string(key);
+}
+
+} // namespace
+
+// A negative battery value, which only a damaged record holds, shows its sign
+// once ("-0.5", not " 0.-5").
+TEST(ZRVDriveRecordFile, CellTextsFollowTheCameraLayout) {
+    auto odd = sampleDriveRecord();
+    odd.weekday = 7;
+    odd.gpsStatus = 2;
+    odd.gSensorX = 64;
+    odd.batteryTenths = 5;
+    odd.latitudeFraction = 12;
+    odd.longitudeWhole = 958;
+    std::vector<ZRVDriveRecord> records = {sampleDriveRecord(), odd, odd, odd, odd};
+    records[2].batteryTenths = -124;
+    records[3].batteryTenths = -5;
+    records[4].batteryTenths = -32768;
+    const auto file = tableOf(driveRecordFileBytes(5, records));
+
+    EXPECT_EQ(rowTexts(file, 0),
+              (std::vector<std::string>{"X", "1", "517", "2024/03/05", "19:08:09", "TUE",
+                                        "3731.5000", "12658.8000", "1234.5", "63", "98", "A",
+                                        "-1.00", "+0.25", "+0.00", "12.4", "X"}));
+    EXPECT_EQ(rowTexts(file, 1),
+              (std::vector<std::string>{"X", "2", "517", "2024/03/05", "19:08:09", "-", "3731.0012",
+                                        "00958.8000", "1234.5", "63", "98", "V", "+0.25", "+0.25",
+                                        "+0.00", " 0.5", "X"}));
+    EXPECT_EQ(file.stringForColumnIndex(14, 2), "-12.4");
+    EXPECT_EQ(file.stringForColumnIndex(14, 3), "-0.5");
+    EXPECT_EQ(file.stringForColumnIndex(14, 4), "-3276.8");
+    EXPECT_EQ(file.stringForColumnIndex(0, 5), "");
+}
+
+TEST(ZRVDriveRecordFile, MapPositionIsReadBackFromTheCellTexts) {
+    std::vector<ZRVDriveRecord> records(3, sampleDriveRecord());
+    records[1].latitudeWhole = 0;
+    records[1].latitudeFraction = 0;
+    records[2].latitudeFraction = 10000; // shown, and so read, as 3731.10000
+    const auto file = tableOf(driveRecordFileBytes(3, records));
+
+    ASSERT_TRUE(file.mapPositionOfRow(0));
+    EXPECT_DOUBLE_EQ(file.mapPositionOfRow(0)->latitude, 37.525);
+    EXPECT_NEAR(file.mapPositionOfRow(0)->longitude, 126.98, 1e-9);
+    EXPECT_FALSE(file.mapPositionOfRow(1));
+    EXPECT_NEAR(file.mapPositionOfRow(2)->latitude, 37 + 31.1 / 60, 1e-9);
+    EXPECT_FALSE(file.mapPositionOfRow(3));
+}
+
+TEST(ZRVDriveRecordFile, CountIsBoundedByBothHeaderAndFile) {
+    TemporaryDirectory dir;
+    const auto path =
+        dir.write("tavu_000.drv",
+                  driveRecordFileBytes(0xFFFFFFFF, {sampleDriveRecord(), sampleDriveRecord()}) +
+                      std::string(39, '\x7f'));
+    ZRVDriveRecordFile file;
+    ASSERT_FALSE(file.readFile(path));
+    EXPECT_EQ(file.numberOfRows(), 2);
+    EXPECT_EQ(file.headerCount(), 0xFFFFFFFFu);
+    EXPECT_EQ(file.shortfallMessage(),
+              "the header counts 4294967295 records, but the file holds only 2");
+
+    const auto fewer = tableOf(driveRecordFileBytes(1, {sampleDriveRecord(), sampleDriveRecord()}));
+    EXPECT_EQ(fewer.numberOfRows(), 1);
+    EXPECT_FALSE(fewer.shortfallMessage());
+}
+
+TEST(ZRVDriveRecordFile, UnreadableFileKeepsThePreviousRecords) {
+    TemporaryDirectory dir;
+    ZRVDriveRecordFile file;
+    ASSERT_FALSE(
+        file.readFile(dir.write("good.drv", driveRecordFileBytes(1, {sampleDriveRecord()}))));
+    const auto missing = file.readFile(dir.path() / "missing.drv");
+    ASSERT_TRUE(missing);
+    EXPECT_NE(missing->find("missing.drv"), std::string::npos);
+    EXPECT_TRUE(file.readFile(dir.write("short.drv", std::string(11, '\0'))));
+    EXPECT_TRUE(file.readFile(dir.path()));
+    EXPECT_EQ(file.numberOfRows(), 1);
+}
+
+TEST(ZRVDriveRecordFile, ExportQuotesOnlyFieldsThatNeedIt) {
+    const auto file = tableOf(driveRecordFileBytes(1, {sampleDriveRecord()}));
+    const auto csv = file.csvText([](std::string_view key) -> std::string {
+        if (key == "setting.flashdata.date") {
+            return "Date, local";
+        }
+        if (key == "setting.flashdata.time") {
+            return "Time \"24h\"";
+        }
+        return key == "setting.flashdata.lat" ? "Lat\nddmm" : "t";
+    });
+    EXPECT_EQ(csv, "t,t,\"Date, local\",\"Time \"\"24h\"\"\",t,\"Lat\nddmm\",t,t,t,t,t,X,Y,Z,t\n"
+                   "1,517,2024/03/05,19:08:09,TUE,3731.5000,12658.8000,1234.5,63,98,A,-1.00,+0.25,"
+                   "+0.00,12.4\n");
+}
+
+TEST(ZRVDriveRecordFile, ExportReplacesTheFileWholeOrReportsFailure) {
+    TemporaryDirectory dir;
+    const auto path = dir.write("tavu_000.csv", std::string(10000, 'z'));
+    const auto file = tableOf(driveRecordFileBytes(1, {sampleDriveRecord()}));
+    ASSERT_FALSE(file.writeCSVFile(path, keyAsTitle));
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), file.csvText(keyAsTitle));
+
+    const auto error = file.writeCSVFile(dir.path() / "gone" / "x.csv", keyAsTitle);
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->find("x.csv"), std::string::npos);
+}
