@@ -1,7 +1,10 @@
 #include "ZorvaVersion.h"
 #include "cli/CatalogueCommand.h"
+#include "cli/ClockCommand.h"
 #include "cli/CommandArguments.h"
+#include "cli/RecordsCommand.h"
 #include "cli/SampleCardCommand.h"
+#include "cli/SettingsCommand.h"
 #include "cli/TelemetryCommand.h"
 #include "recording/DiagnosticLog.h"
 
@@ -21,6 +24,9 @@ const char* const kUsage = "usage: zorva-tool COMMAND [ARGUMENTS]\n"
                            "  telemetry FILE [--format F]       G-sensor, GPS and fixes of a "
                            "recording\n"
                            "  sample-card DIR [--moments N] ... write a demo card\n"
+                           "  settings show|set|reset|new FILE  the camera's settings file\n"
+                           "  records FILE [--csv|--json]       the camera's driving records\n"
+                           "  clock TARGET [--at TIME]          write the camera's clock file\n"
                            "\n"
                            "zorva-tool COMMAND --help describes each command.\n";
 
@@ -33,9 +39,9 @@ int main(int argc, char** argv) {
         DiagnosticLog::setSink([](std::string_view, std::string_view) {});
     }
     const std::map<std::string, std::function<int(const std::vector<std::string>&)>> commands = {
-        {"catalogue", runCatalogueCommand},
-        {"telemetry", runTelemetryCommand},
-        {"sample-card", runSampleCardCommand},
+        {"catalogue", runCatalogueCommand},    {"telemetry", runTelemetryCommand},
+        {"sample-card", runSampleCardCommand}, {"settings", runSettingsCommand},
+        {"records", runRecordsCommand},        {"clock", runClockCommand},
     };
     if (argc < 2) {
         std::cerr << kUsage;
