@@ -1,9 +1,13 @@
+#include "card/ZRVClockFile.h"
 #include "recording/AviRecords.h"
 #include "recording/ByteOrder.h"
+#include "records/ZRVDriveRecordFile.h"
+#include "settings/_FILEDATA.h"
 #include "support/ProgramRun.h"
 #include "support/TemporaryDirectory.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <fstream>
@@ -56,6 +60,27 @@ std::vector<fs::path> recordingsIn(const fs::path& card) {
                b.filename().string().substr(b.filename().string().find('_'));
     });
     return found;
+}
+
+// Wall-clock time counted as if it were UTC, so that seconds can be added
+// across midnight.
+std::chrono::sys_seconds momentOf(int year, int month, int day, int hour, int minute, int second) {
+    const std::chrono::year_month_day date{std::chrono::year{year},
+                                           std::chrono::month{static_cast<unsigned>(month)},
+                                           std::chrono::day{static_cast<unsigned>(day)}};
+    return std::chrono::sys_days{date} + std::chrono::hours{hour} + std::chrono::minutes{minute} +
+           std::chrono::seconds{second};
+}
+
+// From the yyyymmdd_hhmiss in the recording's name.
+std::chrono::sys_seconds startOf(const fs::path& recording) {
+    const std::string name = recording.stem().string();
+    const std::string stamp = name.substr(name.size() - 17, 15);
+    const auto number = [&](std::size_t at, std::size_t size) {
+        return std::stoi(stamp.substr(at, size));
+    };
+    return momentOf(number(0, 4), number(4, 2), number(6, 2), number(9, 2), number(11, 2),
+                    number(13, 2));
 }
 
 bool isFront(const fs::path& recording) {
@@ -356,55 +381,58 @@ TEST_F(SampleCard, OnlyEventRecordingsHoldAnImpact) {
 
 TEST_F(SampleCard, ConfigBinHoldsTheFactoryValuesAndTheirChecksum) {
     const auto config = readBytes(card() / "config.bin");
-    ASSERT_EQ(config.size(), 428u);
+    ASSERT_EQ(config.size(), _FILEDATA::kSize);
     EXPECT_EQ(config[0], 0x26);
     EXPECT_EQ(config[1], 0x57);
-    std::uint16_t sum = 0;
-    for (std::size_t word = 1; word <= 106; ++word) {
-        sum ^= ByteOrder::readLE16(&config[word * 4]);
-    }
-    EXPECT_EQ(ByteOrder::readLE16(&config[2]), sum);
-    EXPECT_NE(sum, 0);
     EXPECT_EQ(std::string(config.begin() + 256, config.begin() + 264),
               std::string("Tavu\0\0\0\0", 8));
-    EXPECT_EQ(std::string(config.begin() + 356, config.begin() + 372),
-              std::string("TavuD") + std::string(11, '\0'));
-    EXPECT_EQ(std::string(config.begin() + 372, config.begin() + 380), "40736251");
-    const std::map<std::size_t, std::uint32_t> spotChecks = {
-        {4, 1},     {20, 12100}, {76, 128}, {88, 50},    {124, 0x60}, {132, 3600}, {168, 0},
-        {228, 176}, {232, 3000}, {296, 98}, {320, 0x60}, {388, 4},    {424, 1}};
-    for (const auto& [offset, value] : spotChecks) {
-        EXPECT_EQ(ByteOrder::readLE32(&config[offset]), value) << "offset " << offset;
-    }
+
+    _FILEDATA::Bytes bytes{};
+    std::copy(config.begin(), config.end(), bytes.begin());
+    const _FILEDATA record = _FILEDATA::fromBytes(bytes);
+    EXPECT_NE(record.checksum, 0);
+    EXPECT_EQ(record.checksum, computeSettingChecksum(record));
+    EXPECT_EQ(bytes, factorySettingsRecord().toBytes());
 }
 
 TEST_F(SampleCard, DriveLogAndClockFileFollowTheRecordings) {
     const auto recordings = recordingsIn(card());
-    const std::string first = recordings.front().stem().string();
-    const std::string stamp = first.substr(first.size() - 17, 15); // yyyymmdd_hhmiss
+    const auto firstStart = startOf(recordings.front());
 
     const auto log = readBytes(card() / "DrvInfo" / "tavu_000.drv");
-    ASSERT_GE(log.size(), 12u);
-    const std::uint32_t count = ByteOrder::readLE32(log.data());
-    EXPECT_EQ(log.size(), 12 + 40 * count);
-    EXPECT_EQ(count, static_cast<std::uint32_t>(kMoments * kSeconds));
-    const unsigned char* record = &log[12];
-    char recordStamp[32];
-    std::snprintf(recordStamp, sizeof recordStamp, "%04d%02d%02d_%02d%02d%02d", record[4] + 1900,
-                  record[5], record[6], record[7], record[8], record[9]);
-    EXPECT_EQ(recordStamp, stamp);
-    EXPECT_EQ(ByteOrder::readLE16(record), 1);
-    EXPECT_EQ(record[3], 1);
-    EXPECT_LE(record[2], 6);
-    EXPECT_EQ(ByteOrder::readLE16(record + 10), 3733);
-    EXPECT_LT(ByteOrder::readLE16(record + 12), 10000);
-    EXPECT_EQ(ByteOrder::readLE16(record + 14), 12658);
+    const auto logged = static_cast<std::uint32_t>(kMoments * kSeconds);
+    ASSERT_EQ(log.size(), 12 + 40 * logged);
+    EXPECT_EQ(ByteOrder::readLE32(log.data()), logged);
+    EXPECT_EQ(log[12], 1) << "the first record's sequence number";
+    EXPECT_EQ(log[13], 0);
+
+    ZRVDriveRecordFile file;
+    ASSERT_EQ(file.readBytes(log), std::nullopt);
+    ASSERT_EQ(file.numberOfRows(), static_cast<long>(logged));
+    const ZRVDriveRecord start = *file.record(0);
+    EXPECT_EQ(momentOf(start.yearSince1900 + 1900, start.month, start.day, start.hour, start.minute,
+                       start.second),
+              firstStart);
+    EXPECT_EQ(start.weekday,
+              std::chrono::weekday{std::chrono::floor<std::chrono::days>(firstStart)}.c_encoding());
+    EXPECT_EQ(start.gpsStatus, 1);
+    EXPECT_EQ(start.latitudeWhole, 3733);
+    EXPECT_LT(start.latitudeFraction, 10000);
+    EXPECT_EQ(start.longitudeWhole, 12658);
+    for (long row = 0; row < file.numberOfRows(); ++row) {
+        const ZRVDriveRecord record = *file.record(row);
+        EXPECT_EQ(record.sequenceNumber, row + 1);
+        EXPECT_NEAR(record.batteryTenths, 124, 1) << "row " << row;
+    }
 
     const std::string clock = readText(card() / "timeset.cfg");
-    ASSERT_EQ(clock.size(), 19u);
     EXPECT_TRUE(std::regex_match(clock, std::regex(R"(\d{4}/\d{2}/\d{2} \d{2}:\d{2}:\d{2})")))
         << clock;
-    EXPECT_EQ(clock.substr(0, 4) + clock.substr(5, 2) + clock.substr(8, 2), stamp.substr(0, 8));
+    const auto set = ZRVClockFile::dateTimeFromText(clock);
+    ASSERT_TRUE(set.has_value()) << clock;
+    EXPECT_EQ(momentOf(set->year, set->month, set->day, set->hour, set->minute, set->second),
+              startOf(recordings.back()) + std::chrono::seconds{kSeconds})
+        << "the clock runs on from the end of the last recording";
 }
 
 TEST_F(SampleCard, WritingAgainReplacesEveryFileWithTheSameBytes) {

@@ -2,6 +2,7 @@
 
 #include "cli/samplecard/NmeaComposer.h"
 #include "recording/ByteOrder.h"
+#include "records/ZRVDriveRecordFile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,16 +13,15 @@ namespace {
 // shows it wandering by a tenth either way.
 constexpr int kBatteryTenths = 124;
 
-// Whole part and four fraction digits of the ddmm.mmmm value, as the log stores them.
-void writeDegreeMinutes(unsigned char* at, double degrees) {
+void setDegreeMinutes(std::uint16_t& whole, std::uint16_t& fraction, double degrees) {
     const double value = NmeaComposer::degreeMinutes(degrees);
-    const double whole = std::floor(value);
-    ByteOrder::writeLE16(at, static_cast<std::uint16_t>(whole));
-    ByteOrder::writeLE16(at + 2, static_cast<std::uint16_t>(std::lround((value - whole) * 10000)));
+    const double wholePart = std::floor(value);
+    whole = static_cast<std::uint16_t>(wholePart);
+    fraction = static_cast<std::uint16_t>(std::lround((value - wholePart) * 10000));
 }
 
-std::uint16_t signed16(std::int32_t value) {
-    return static_cast<std::uint16_t>(static_cast<std::int16_t>(std::clamp(value, -32768, 32767)));
+std::int16_t signed16(std::int32_t value) {
+    return static_cast<std::int16_t>(std::clamp(value, -32768, 32767));
 }
 
 } // namespace
@@ -33,32 +33,35 @@ void DriveRecordLog::add(const CardTime& time, const DriveSample& sample,
     const auto speed = static_cast<std::uint16_t>(std::lround(sample.speedKmh));
     m_maximumSpeed = std::max(m_maximumSpeed, speed);
 
-    std::array<unsigned char, kRecordSize> record{};
-    ByteOrder::writeLE16(&record[0], static_cast<std::uint16_t>(sequence));
-    record[2] = static_cast<unsigned char>(f.weekday);
-    record[3] = 1; // valid GPS fix
-    record[4] = static_cast<unsigned char>(f.year - 1900);
-    record[5] = static_cast<unsigned char>(f.month);
-    record[6] = static_cast<unsigned char>(f.day);
-    record[7] = static_cast<unsigned char>(f.hour);
-    record[8] = static_cast<unsigned char>(f.minute);
-    record[9] = static_cast<unsigned char>(f.second);
-    writeDegreeMinutes(&record[10], sample.latitude);
-    writeDegreeMinutes(&record[14], sample.longitude);
-    ByteOrder::writeLE16(&record[18], speed);
-    ByteOrder::writeLE32(&record[20], static_cast<std::uint32_t>(sample.odometer / 100.0));
-    ByteOrder::writeLE16(&record[28], m_maximumSpeed);
-    ByteOrder::writeLE16(&record[32], signed16(gSensorCounts[0]));
-    ByteOrder::writeLE16(&record[34], signed16(gSensorCounts[1]));
-    ByteOrder::writeLE16(&record[36], signed16(gSensorCounts[2]));
-    ByteOrder::writeLE16(&record[38],
-                         static_cast<std::uint16_t>(kBatteryTenths - 1 + (sequence * 7) % 3));
-    m_records.insert(m_records.end(), record.begin(), record.end());
+    ZRVDriveRecord record;
+    record.sequenceNumber = static_cast<std::uint16_t>(sequence);
+    record.weekday = static_cast<std::uint8_t>(f.weekday);
+    record.gpsStatus = 1;
+    record.yearSince1900 = static_cast<std::uint8_t>(f.year - 1900);
+    record.month = static_cast<std::uint8_t>(f.month);
+    record.day = static_cast<std::uint8_t>(f.day);
+    record.hour = static_cast<std::uint8_t>(f.hour);
+    record.minute = static_cast<std::uint8_t>(f.minute);
+    record.second = static_cast<std::uint8_t>(f.second);
+    setDegreeMinutes(record.latitudeWhole, record.latitudeFraction, sample.latitude);
+    setDegreeMinutes(record.longitudeWhole, record.longitudeFraction, sample.longitude);
+    record.currentSpeed = speed;
+    record.drivingDistanceTenths = static_cast<std::uint32_t>(sample.odometer / 100.0);
+    record.maximumSpeed = m_maximumSpeed;
+    record.gSensorX = signed16(gSensorCounts[0]);
+    record.gSensorY = signed16(gSensorCounts[1]);
+    record.gSensorZ = signed16(gSensorCounts[2]);
+    record.batteryTenths = static_cast<std::int16_t>(kBatteryTenths - 1 + (sequence * 7) % 3);
+    m_records.push_back(record);
 }
 
 std::vector<unsigned char> DriveRecordLog::bytes() const {
-    std::vector<unsigned char> file(kHeaderSize, 0);
+    std::vector<unsigned char> file(ZRVDriveRecordFile::kHeaderSize, 0);
     ByteOrder::writeLE32(file.data(), static_cast<std::uint32_t>(count()));
-    file.insert(file.end(), m_records.begin(), m_records.end());
+    file.reserve(file.size() + count() * ZRVDriveRecord::kSize);
+    for (const ZRVDriveRecord& record : m_records) {
+        const auto encoded = record.toBytes();
+        file.insert(file.end(), encoded.begin(), encoded.end());
+    }
     return file;
 }

@@ -1,6 +1,6 @@
 #include "cli/samplecard/SampleCardWriter.h"
 
-#include "cli/samplecard/FactoryConfigFile.h"
+#include "settings/_FILEDATA.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -98,7 +98,7 @@ std::optional<std::string> SampleCardWriter::writeMoment(const std::filesystem::
 }
 
 std::optional<std::string> SampleCardWriter::writeCardFiles(const std::filesystem::path& card) {
-    const FactoryConfigFile::Bytes config = FactoryConfigFile::bytes();
+    const _FILEDATA::Bytes config = factorySettingsRecord().toBytes();
     const std::vector<unsigned char> log = m_log.bytes();
     // The camera sets its clock from this file; the demo card's clock runs on
     // from the end of its last recording.
