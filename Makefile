@@ -7,11 +7,12 @@ BUILD_BENCH  ?= build-bench
 DEMO_CARD    ?= $(BUILD)/demo-card
 FUZZ_SECONDS ?= 60
 JOBS         ?= $(shell nproc)
+PREFIX       ?= /usr/local
 
 CMAKE_GEN = -G Ninja
 TOOL      = $(BUILD)/src/zorva-tool
 
-.PHONY: all deps configure build run test test-asan fuzz bench format clean
+.PHONY: all deps configure build run screenshot install test test-asan fuzz bench format clean
 
 all: build
 
@@ -25,7 +26,16 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@scripts/run-demo "$(TOOL)" "$(DEMO_CARD)"
+	@scripts/run-demo "$(TOOL)" "$(DEMO_CARD)" $(RUN_ARGS)
+
+# Pictures of the main window (normal, map panel, full screen) on the demo
+# card, drawn offscreen: $(BUILD)/screenshots/zorva*.png.
+screenshot: build
+	@scripts/run-demo "$(TOOL)" "$(DEMO_CARD)" --screenshot $(BUILD)/screenshots/zorva.png
+
+# Installs the viewer, its desktop entry, icon and AppStream data under PREFIX.
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
 
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)

@@ -1,0 +1,3 @@
+#include "app/ZRVLog.h"
+
+Q_LOGGING_CATEGORY(zorvaPlayer, "zorva.player")

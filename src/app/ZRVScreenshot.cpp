@@ -1,0 +1,50 @@
+#include "app/ZRVScreenshot.h"
+
+#include "app/CustomWindow.h"
+#include "app/ZRVAppDelegate.h"
+#include "app/ZRVMediaListController.h"
+#include "app/ZRVSidePanel.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPixmap>
+#include <QTimer>
+
+ZRVScreenshot::ZRVScreenshot(ZRVAppDelegate& delegate, QString path, QObject* parent)
+    : QObject(parent), m_delegate(delegate), m_path(std::move(path)) {}
+
+QStringList ZRVScreenshot::pathsFor(const QString& path) {
+    const QFileInfo info(path);
+    const QString stem = info.path() + QLatin1Char('/') + info.completeBaseName();
+    return {path, stem + QStringLiteral("-map.png"), stem + QStringLiteral("-fullscreen.png")};
+}
+
+void ZRVScreenshot::start(bool waitForList) {
+    if (waitForList) {
+        connect(m_delegate.mediaListController(), &ZRVMediaListController::mediaListReloaded, this,
+                [this] { QTimer::singleShot(200, this, &ZRVScreenshot::takePictures); });
+    }
+    // A folder that never finishes scanning must not hold the pictures up.
+    QTimer::singleShot(waitForList ? 10000 : 300, this, &ZRVScreenshot::takePictures);
+}
+
+void ZRVScreenshot::takePictures() {
+    if (m_taken) {
+        return;
+    }
+    m_taken = true;
+    const QStringList paths = pathsFor(m_path);
+    CustomWindow* window = m_delegate.window();
+    auto grab = [window](const QString& path) {
+        QCoreApplication::processEvents();
+        return window->grab().save(path, "PNG");
+    };
+    bool ok = grab(paths[0]);
+    m_delegate.sidePanel()->clickMapViewButton();
+    ok = grab(paths[1]) && ok;
+    m_delegate.sidePanel()->clickMediaListViewButton();
+    window->enterFullscreen();
+    ok = grab(paths[2]) && ok;
+    window->leaveFullscreen();
+    emit finished(ok);
+}

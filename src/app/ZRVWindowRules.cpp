@@ -1,0 +1,32 @@
+#include "app/ZRVWindowRules.h"
+
+ZRVRect ZRVWindowRules::minWindowFrame(const ZRVRect& visibleFrame) {
+    if (visibleFrame.isEmpty()) {
+        return minWindowSize();
+    }
+    return {visibleFrame.x + (visibleFrame.width - kMinWindowWidth) / 2,
+            visibleFrame.y + (visibleFrame.height - kMinWindowHeight) / 2, kMinWindowWidth,
+            kMinWindowHeight};
+}
+
+ZRVRect ZRVWindowRules::dragFrame(const ZRVRect& frame, double pressX, double pressY, double eventX,
+                                  double eventY, const ZRVRect& visibleFrame) {
+    ZRVRect moved = frame;
+    moved.x += eventX - pressX;
+    moved.y += eventY - pressY;
+    if (!visibleFrame.isEmpty() && moved.y < visibleFrame.y) {
+        moved.y = visibleFrame.y;
+    }
+    return moved;
+}
+
+bool ZRVWindowRules::hasMenuBar(bool isFirstScreen, bool sharedMenuBar) {
+    return !sharedMenuBar || isFirstScreen;
+}
+
+bool ZRVWindowRules::hasDock(const ZRVRect& screenFrame, const ZRVRect& visibleFrame,
+                             double menuBarThickness, bool hasMenuBar) {
+    const double menuBar = hasMenuBar ? menuBarThickness : 0;
+    return screenFrame.width > visibleFrame.width ||
+           visibleFrame.height + menuBar < screenFrame.height;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/ZRVRect.h"
+
+// Window placement rules of the player window that need no window system:
+// the start-up frame, the dragging limit and which screen carries a menu bar
+// or a dock. All rectangles use a top-left origin.
+struct ZRVWindowRules {
+    static constexpr double kMinWindowWidth = 1020;
+    static constexpr double kMinWindowHeight = 640;
+
+    static ZRVRect minWindowSize() { return {0, 0, kMinWindowWidth, kMinWindowHeight}; }
+    // Centred in the screen's visible frame; without a screen (an empty
+    // frame) at the origin.
+    static ZRVRect minWindowFrame(const ZRVRect& visibleFrame);
+
+    // The new top-left corner while the background is dragged: the press
+    // point stays under the pointer, but the top edge never rises above the
+    // visible frame, so the window cannot be lost under a top panel.
+    static ZRVRect dragFrame(const ZRVRect& frame, double pressX, double pressY, double eventX,
+                             double eventY, const ZRVRect& visibleFrame);
+
+    // sharedMenuBar: only the first screen has a menu bar.
+    static bool hasMenuBar(bool isFirstScreen, bool sharedMenuBar);
+    // A dock takes width at a side, or height beyond the menu bar at the
+    // bottom; menuBarThickness counts only for a screen with a menu bar.
+    static bool hasDock(const ZRVRect& screenFrame, const ZRVRect& visibleFrame,
+                        double menuBarThickness, bool hasMenuBar);
+};
