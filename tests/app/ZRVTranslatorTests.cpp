@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -73,6 +74,24 @@ QSet<QString> keysUsedByTheCode() {
     return keys;
 }
 
+// The placeholders of a text: printf conversions in their order (their order is
+// the order of the arguments), then the numbered %1..%99 markers sorted (a
+// translation may place them anywhere). "%%" is a literal percent sign.
+QStringList placeholders(const QString& text) {
+    static const QRegularExpression marker(QStringLiteral(
+        R"(%(?:%|[1-9][0-9]?|[-+ #0]*[0-9]*(?:\.[0-9]+)?(?:hh|h|ll|l|q|z)?[diouxXeEfFgGcsp@]))"));
+    QStringList printfStyle;
+    QStringList numbered;
+    for (const auto& match : marker.globalMatch(text)) {
+        const QString found = match.captured(0);
+        if (found == QLatin1String("%%")) {
+            continue;
+        }
+        (found.at(1).isDigit() ? numbered : printfStyle) << found;
+    }
+    numbered.sort();
+    return printfStyle + numbered;
+}
 } // namespace
 
 TEST(ZRVTranslatorTests, EveryKeyTheCodeUsesHasEnglishAndKoreanText) {
@@ -86,6 +105,32 @@ TEST(ZRVTranslatorTests, EveryKeyTheCodeUsesHasEnglishAndKoreanText) {
                 << language << " has no text for " << key.toStdString();
         }
     }
+}
+
+TEST(ZRVTranslatorTests, EnglishAndKoreanHoldTheSameKeysWithTheSamePlaceholders) {
+    const auto english = readTable(QStringLiteral("en"));
+    const auto korean = readTable(QStringLiteral("ko"));
+    EXPECT_GT(english.size(), 200);
+    const std::pair<const QHash<QString, QString>*, const QHash<QString, QString>*> pairs[] = {
+        {&english, &korean}, {&korean, &english}};
+    for (const auto& [from, to] : pairs) {
+        for (auto entry = from->cbegin(); entry != from->cend(); ++entry) {
+            const std::string key = entry.key().toStdString();
+            EXPECT_FALSE(entry.value().trimmed().isEmpty()) << "empty text for " << key;
+            EXPECT_FALSE(to->value(entry.key()).trimmed().isEmpty())
+                << "no text in the other language for " << key;
+        }
+    }
+    for (auto entry = english.cbegin(); entry != english.cend(); ++entry) {
+        EXPECT_EQ(placeholders(entry.value()), placeholders(korean.value(entry.key())))
+            << "placeholders differ for " << entry.key().toStdString();
+    }
+    // The G-sensor message is filled with two floating-point bounds.
+    EXPECT_EQ(placeholders(english.value(QStringLiteral("msg.gsensor_outofrange_fmt"))),
+              (QStringList{QStringLiteral("%.2f"), QStringLiteral("%.2f")}));
+    EXPECT_EQ(placeholders(QStringLiteral("%2 of %1, 100%% %d %ld %@ %.1f")),
+              (QStringList{QStringLiteral("%d"), QStringLiteral("%ld"), QStringLiteral("%@"),
+                           QStringLiteral("%.1f"), QStringLiteral("%1"), QStringLiteral("%2")}));
 }
 
 TEST(ZRVTranslatorTests, CompiledTablesTranslateAndAMissingKeyReadsEmpty) {
