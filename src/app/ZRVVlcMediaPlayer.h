@@ -1,0 +1,76 @@
+#pragma once
+
+#include "app/ZRVMediaPlayer.h"
+
+#include <QStringList>
+
+struct libvlc_instance_t;
+struct libvlc_media_player_t;
+struct libvlc_event_t;
+
+// The player on libVLC 3. All the players of the process share one libVLC
+// instance; libVLC's events are carried over to the UI thread before anything
+// reacts to them, because libVLC must not be called back from its own threads.
+class ZRVVlcMediaPlayer final : public ZRVMediaPlayer {
+    Q_OBJECT
+
+public:
+    explicit ZRVVlcMediaPlayer(QObject* parent = nullptr);
+    ~ZRVVlcMediaPlayer() override;
+    ZRVVlcMediaPlayer(const ZRVVlcMediaPlayer&) = delete;
+    ZRVVlcMediaPlayer& operator=(const ZRVVlcMediaPlayer&) = delete;
+
+    // Extra libVLC arguments (tests pass dummy outputs), added to those of the
+    // ZORVA_VLC_ARGS environment variable. Only effective before the first
+    // player is made, as the instance is created once.
+    static void setInstanceArguments(const QStringList& arguments);
+    // Null when libVLC could not start (no plugins found, for instance).
+    static libvlc_instance_t* instance();
+
+    void setMedia(const QString& path) override;
+    QString media() const override { return m_path; }
+
+    void play() override;
+    void pause() override;
+    void stop() override;
+
+    State state() const override { return m_state; }
+    bool isPlaying() const override;
+
+    double position() const override;
+    void setPosition(double position) override;
+    std::int64_t time() const override;
+    void setTime(std::int64_t milliseconds) override;
+    std::int64_t length() const override;
+
+    double rate() const override;
+    void setRate(double rate) override;
+
+    bool isMuted() const override { return m_muted; }
+    void setMute(bool muted) override;
+    int volume() const override { return m_volume; }
+    void setVolume(int volume) override;
+
+    int audioTrackCount() const override;
+    int audioTrack() const override;
+    bool setAudioTrack(int track) override;
+
+    QSize videoSize() const override;
+    bool saveSnapshot(const QString& path, int width, int height) override;
+
+    void setVideoWindow(WId window) override;
+
+private:
+    static void onEvent(const libvlc_event_t* event, void* opaque);
+    void attachEvents(bool attach);
+    void handleState(State state);
+    void applyAudioSettings();
+    QList<int> audioTrackIds() const;
+
+    libvlc_media_player_t* m_player = nullptr;
+    QString m_path;
+    State m_state = State::Idle;
+    bool m_stopRequested = false;
+    bool m_muted = false;
+    int m_volume = 100;
+};

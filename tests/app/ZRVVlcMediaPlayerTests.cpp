@@ -1,0 +1,211 @@
+#include "app/ZRVVlcMediaPlayer.h"
+#include "support/ProgramRun.h"
+#include "support/TemporaryDirectory.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QImage>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <random>
+
+namespace {
+
+using State = ZRVMediaPlayer::State;
+
+// Runs the UI thread's event loop until the condition holds or the time is
+// up; libVLC's reports only arrive through that loop.
+bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > timeoutMs) {
+            return false;
+        }
+        QEventLoop loop;
+        QTimer::singleShot(10, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return true;
+}
+
+// One four-second demo card for the whole suite: writing it is the slow part.
+class ZRVVlcMediaPlayerTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        ZRVVlcMediaPlayer::setInstanceArguments(
+            {QStringLiteral("--vout=dummy"), QStringLiteral("--aout=dummy")});
+        card = std::make_unique<TemporaryDirectory>();
+        const auto run = ProgramRun::run({ZORVA_TOOL_PATH, "sample-card", card->path().string(),
+                                          "--moments", "1", "--seconds", "4"});
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(card->path())) {
+            const auto name = entry.path().filename().string();
+            if (name.ends_with("_F.avi")) {
+                front = QString::fromStdString(entry.path().string());
+            } else if (name.ends_with("_R.avi")) {
+                rear = QString::fromStdString(entry.path().string());
+            }
+        }
+    }
+    static void TearDownTestSuite() { card.reset(); }
+
+    void SetUp() override {
+        ASSERT_FALSE(front.isEmpty());
+        ASSERT_FALSE(rear.isEmpty());
+        ASSERT_NE(ZRVVlcMediaPlayer::instance(), nullptr);
+        QObject::connect(&player, &ZRVMediaPlayer::stateChanged,
+                         [this](State state) { states.push_back(state); });
+        QObject::connect(&player, &ZRVMediaPlayer::timeChanged,
+                         [this](std::int64_t) { ++timeReports; });
+    }
+
+    bool playUntilPlaying(const QString& path) {
+        player.setMedia(path);
+        player.play();
+        return waitFor([this] { return player.state() == State::Playing; }, 5000);
+    }
+
+    static inline std::unique_ptr<TemporaryDirectory> card;
+    static inline QString front;
+    static inline QString rear;
+    ZRVVlcMediaPlayer player;
+    std::vector<State> states;
+    int timeReports = 0;
+};
+
+TEST_F(ZRVVlcMediaPlayerTest, PlaysAFourSecondRecordingAndReportsItsLengthAndTime) {
+    ASSERT_TRUE(playUntilPlaying(front));
+    EXPECT_TRUE(player.isPlaying());
+    EXPECT_NEAR(static_cast<double>(player.length()), 4000.0, 300.0);
+
+    ASSERT_TRUE(waitFor([this] { return player.time() >= 500; }, 3000));
+    EXPECT_GT(player.position(), 0.0);
+    EXPECT_LT(player.position(), 1.0);
+    EXPECT_GT(timeReports, 0);
+    EXPECT_NEAR(static_cast<double>(player.remainingTime()),
+                static_cast<double>(player.length() - player.time()), 100.0);
+    EXPECT_EQ(player.videoSize().isEmpty(), false);
+}
+
+TEST_F(ZRVVlcMediaPlayerTest, PausesAndResumesWhereItStopped) {
+    ASSERT_TRUE(playUntilPlaying(front));
+    player.pause();
+    ASSERT_TRUE(waitFor([this] { return player.state() == State::Paused; }, 3000));
+    EXPECT_FALSE(player.isPlaying());
+    const auto pausedAt = player.time();
+    waitFor([] { return false; }, 300);
+    EXPECT_NEAR(static_cast<double>(player.time()), static_cast<double>(pausedAt), 50.0);
+
+    player.play();
+    ASSERT_TRUE(waitFor([this] { return player.state() == State::Playing; }, 3000));
+    EXPECT_TRUE(waitFor([&] { return player.time() > pausedAt + 200; }, 3000));
+}
+
+TEST_F(ZRVVlcMediaPlayerTest, SeeksAndJumpsWithinTheRecording) {
+    ASSERT_TRUE(playUntilPlaying(front));
+    player.pause();
+    ASSERT_TRUE(waitFor([this] { return player.state() == State::Paused; }, 3000));
+
+    player.setTime(2500);
+    EXPECT_TRUE(waitFor([this] { return std::abs(player.time() - 2500) < 300; }, 3000))
+        << player.time();
+
+    player.jumpBackward(10);
+    EXPECT_TRUE(waitFor([this] { return player.time() < 300; }, 3000)) << player.time();
+}
+
+TEST_F(ZRVVlcMediaPlayerTest, TellsWhichCameraRecordedSound) {
+    ASSERT_TRUE(playUntilPlaying(front));
+    EXPECT_TRUE(waitFor([this] { return player.audioTrackCount() == 1; }, 3000));
+    EXPECT_EQ(player.audioTrack(), 0);
+    EXPECT_TRUE(player.setAudioTrack(-1));
+    EXPECT_EQ(player.audioTrack(), -1);
+    EXPECT_FALSE(player.setAudioTrack(1));
+
+    ASSERT_TRUE(playUntilPlaying(rear));
+    waitFor([this] { return player.time() > 300; }, 3000);
+    EXPECT_EQ(player.audioTrackCount(), 0);
+    EXPECT_EQ(player.audioTrack(), -1);
+}
+
+TEST_F(ZRVVlcMediaPlayerTest, KeepsVolumeAndMuteWithinRange) {
+    player.setVolume(250);
+    EXPECT_EQ(player.volume(), 200);
+    player.setVolume(-5);
+    EXPECT_EQ(player.volume(), 0);
+    player.setMute(true);
+    ASSERT_TRUE(playUntilPlaying(front));
+    EXPECT_TRUE(player.isMuted());
+    EXPECT_EQ(player.volume(), 0);
+}
+
+TEST_F(ZRVVlcMediaPlayerTest, ReachesTheEndAsAPausedPlayerAtTheEndAndCanPlayAgain) {
+    ASSERT_TRUE(playUntilPlaying(front));
+    player.setRate(2.0);
+    EXPECT_DOUBLE_EQ(player.rate(), 2.0);
+    player.setTime(3000);
+    ASSERT_TRUE(waitFor([this] { return player.state() == State::Ended; }, 5000))
+        << ::testing::PrintToString(states) << " at " << player.time();
+    EXPECT_FALSE(player.isPlaying());
+    EXPECT_DOUBLE_EQ(player.position(), 1.0);
+    EXPECT_EQ(player.remainingTime(), 0);
+
+    player.play();
+    EXPECT_TRUE(waitFor([this] { return player.state() == State::Playing; }, 5000));
+}
+
+TEST_F(ZRVVlcMediaPlayerTest, SavesTheShownFrameScaledToTheAskedWidth) {
+    ASSERT_TRUE(playUntilPlaying(front));
+    ASSERT_TRUE(waitFor([this] { return !player.videoSize().isEmpty(); }, 3000));
+    EXPECT_EQ(player.videoSize(), QSize(640, 360));
+    ASSERT_TRUE(waitFor([this] { return player.time() > 500; }, 3000));
+    TemporaryDirectory folder;
+    const auto path = QString::fromStdString((folder.path() / "frame.png").string());
+    ASSERT_TRUE(player.saveSnapshot(path, 320, 0));
+    EXPECT_EQ(QImage(path).size(), QSize(320, 180));
+}
+
+TEST_F(ZRVVlcMediaPlayerTest, DamagedFileEndsOrFailsWithoutHanging) {
+    TemporaryDirectory folder;
+    std::mt19937 random(7);
+    std::string noise(200000, '\0');
+    for (auto& byte : noise) {
+        byte = static_cast<char>(random());
+    }
+    const auto path = QString::fromStdString(folder.write("broken_F.avi", noise).string());
+    player.setMedia(path);
+    player.play();
+    EXPECT_TRUE(waitFor(
+        [this] { return player.state() == State::Error || player.state() == State::Ended; }, 5000))
+        << ::testing::PrintToString(states);
+    EXPECT_FALSE(player.isPlaying());
+
+    ASSERT_TRUE(playUntilPlaying(rear));
+}
+
+TEST_F(ZRVVlcMediaPlayerTest, DestroyedWhilePlayingDropsReportsStillOnTheWay) {
+    auto doomed = std::make_unique<ZRVVlcMediaPlayer>();
+    int reports = 0;
+    QObject::connect(doomed.get(), &ZRVMediaPlayer::timeChanged, [&](std::int64_t) { ++reports; });
+    doomed->setMedia(front);
+    doomed->play();
+    waitFor([&] { return reports > 0; }, 3000);
+    doomed.reset();
+    const auto seen = reports;
+    waitFor([] { return false; }, 200);
+    EXPECT_EQ(reports, seen);
+}
+
+TEST_F(ZRVVlcMediaPlayerTest, ReleasingTheMediaLeavesNothingToPlay) {
+    ASSERT_TRUE(playUntilPlaying(front));
+    player.setMedia(QString());
+    EXPECT_TRUE(player.media().isEmpty());
+    player.play();
+    waitFor([] { return false; }, 200);
+    EXPECT_FALSE(player.isPlaying());
+}
+
+} // namespace
