@@ -1,7 +1,5 @@
 #include "cli/samplecard/CardTime.h"
 
-#include "card/ZRVClockFile.h"
-
 #include <cstdio>
 
 using namespace std::chrono;
@@ -51,7 +49,6 @@ std::string CardTime::fileStamp() const {
 }
 
 std::string CardTime::clockText() const {
-    const Fields f = local();
     // Every moment of a demo card lies in 2024, which the clock file can always say.
-    return ZRVClockFile::textOf({f.year, f.month, f.day, f.hour, f.minute, f.second}).value();
+    return ZRVClockFile::textOf(local()).value();
 }

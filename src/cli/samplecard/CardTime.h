@@ -1,5 +1,7 @@
 #pragma once
 
+#include "card/ZRVClockFile.h"
+
 #include <chrono>
 #include <cstdint>
 #include <string>
@@ -11,13 +13,9 @@ class CardTime {
 public:
     static constexpr int kUtcOffsetHours = 9;
 
-    struct Fields {
-        int year = 0;
-        int month = 0;
-        int day = 0;
-        int hour = 0;
-        int minute = 0;
-        int second = 0;
+    // The calendar fields the clock file holds, and the weekday the drive
+    // log records.
+    struct Fields : ZRVClockFile::DateTime {
         int weekday = 0; // 0 = Sunday
     };
 
