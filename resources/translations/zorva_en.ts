@@ -68,6 +68,10 @@
         <translation>Play</translation>
     </message>
     <message>
+        <source>main.pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
         <source>main.jump_backward</source>
         <translation>Back 10 Seconds</translation>
     </message>
@@ -164,6 +168,10 @@
         <translation>The file could not be opened.</translation>
     </message>
     <message>
+        <source>msg.media_play_fail</source>
+        <translation>This recording could not be played. The file may be damaged.</translation>
+    </message>
+    <message>
         <source>msg.write_protected_disk</source>
         <translation>The SD card is write-protected. Release the lock switch and try again.</translation>
     </message>
@@ -194,6 +202,10 @@
     <message>
         <source>msg.use_external_power_10v</source>
         <translation>Select this only when an external battery pack is connected (cut-off at 10V).</translation>
+    </message>
+    <message>
+        <source>msg.capture_save_fail</source>
+        <translation>The picture could not be saved.</translation>
     </message>
     <message>
         <source>time.filesave</source>

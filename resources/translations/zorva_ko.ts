@@ -68,6 +68,10 @@
         <translation>재생</translation>
     </message>
     <message>
+        <source>main.pause</source>
+        <translation>일시 정지</translation>
+    </message>
+    <message>
         <source>main.jump_backward</source>
         <translation>10초 뒤로</translation>
     </message>
@@ -164,6 +168,10 @@
         <translation>파일을 열 수 없습니다.</translation>
     </message>
     <message>
+        <source>msg.media_play_fail</source>
+        <translation>이 영상을 재생할 수 없습니다. 파일이 손상되었을 수 있습니다.</translation>
+    </message>
+    <message>
         <source>msg.write_protected_disk</source>
         <translation>SD 카드가 쓰기 금지 상태입니다. 잠금 스위치를 해제한 후 다시 시도하세요.</translation>
     </message>
@@ -194,6 +202,10 @@
     <message>
         <source>msg.use_external_power_10v</source>
         <translation>외장 배터리를 연결한 경우에만 선택하세요. (차단 전압 10V)</translation>
+    </message>
+    <message>
+        <source>msg.capture_save_fail</source>
+        <translation>사진을 저장하지 못했습니다.</translation>
     </message>
     <message>
         <source>time.filesave</source>

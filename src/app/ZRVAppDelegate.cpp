@@ -5,8 +5,13 @@
 #include "app/ZRVLanguageDefaults.h"
 #include "app/ZRVMediaListController.h"
 #include "app/ZRVMediaListView.h"
+#include "app/ZRVPlayInfo.h"
+#include "app/ZRVPlaybackController.h"
 #include "app/ZRVPlayerLayout.h"
+#include "app/ZRVPlayerShortcuts.h"
+#include "app/ZRVPresentationController.h"
 #include "app/ZRVSidePanel.h"
+#include "app/ZRVVlcMediaPlayer.h"
 #include "app/ZRVWindowRules.h"
 #include "controls/TKImage.h"
 #include "controls/TKThreePartImageView.h"
@@ -15,8 +20,10 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
 #include <QSlider>
@@ -45,9 +52,22 @@ ZRVAppDelegate::ZRVAppDelegate(Options options, QObject* parent)
     if (m_options.systemLanguages.isEmpty()) {
         m_options.systemLanguages = QLocale::system().uiLanguages();
     }
+    if (!m_options.playerFactory) {
+        m_options.playerFactory = [](QObject* parent) { return new ZRVVlcMediaPlayer(parent); };
+    }
+    if (!m_options.alert) {
+        m_options.alert = [](QWidget* window, const QString& message) {
+            auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("ZORVA"), message,
+                                        QMessageBox::Ok, window);
+            box->setWindowModality(Qt::WindowModal);
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->open();
+        };
+    }
 }
 
 ZRVAppDelegate::~ZRVAppDelegate() {
+    die();
     // The list controller is the catalogue's delegate and must let go of it
     // before the catalogue goes.
     delete m_mediaListController;
@@ -78,10 +98,40 @@ void ZRVAppDelegate::awakeFromNib() {
     m_view.player2BackgroundView->setBackgroundNineImageName(QStringLiteral("v2"));
     m_view.player2BackgroundView->setLogoImage(TKImage::named(QStringLiteral("v2_rear_logo")));
 
+    createPlayers();
     m_mediaListController = new ZRVMediaListController(*m_mediaList, m_view.mediaListTableView,
                                                        m_options.folderChooser, this);
     m_mediaListController->initMediaListTableView();
     setupInitialValues();
+}
+
+void ZRVAppDelegate::createPlayers() {
+    m_player1 = m_options.playerFactory(this);
+    m_player1->setVideoWindow(m_view.video1View->winId());
+    m_player2 = m_options.playerFactory(this);
+    m_player2->setVideoWindow(m_view.video2View->winId());
+    m_playInfo = new ZRVPlayInfo(this);
+}
+
+void ZRVAppDelegate::die() {
+    if (m_playback != nullptr) {
+        m_playback->stopPlay();
+    }
+    delete m_playback;
+    m_playback = nullptr;
+    delete m_presentation;
+    m_presentation = nullptr;
+    delete m_player1;
+    m_player1 = nullptr;
+    delete m_player2;
+    m_player2 = nullptr;
+}
+
+bool ZRVAppDelegate::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_window.get() && event->type() == QEvent::Close && m_playback != nullptr) {
+        m_playback->stopPlay();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void ZRVAppDelegate::setupInitialValues() {
@@ -107,10 +157,75 @@ void ZRVAppDelegate::setupInitialValues() {
     connect(m_mediaListController, &ZRVMediaListController::mediaListReloaded, m_sidePanel,
             [this] { m_sidePanel->setRightViewMode(0); });
 
+    m_presentation = new ZRVPresentationController(*m_player1, *m_player2, *m_playInfo,
+                                                   m_window.get(), m_view, {}, this);
+    connect(m_window.get(), &CustomWindow::contentResized, m_presentation,
+            &ZRVPresentationController::updatePlayInfoScale);
+    ZRVPlaybackController::Parts parts;
+    parts.player1 = m_player1;
+    parts.player2 = m_player2;
+    parts.playInfo = m_playInfo;
+    parts.mediaList = m_mediaList.get();
+    parts.view = &m_view;
+    parts.presentation = m_presentation;
+    parts.busyIndicator = m_busyIndicator;
+    parts.sidePanel = m_sidePanel;
+    parts.executor = m_options.executor;
+    parts.scheduler = m_options.playbackScheduler;
+    parts.alert = [this](const QString& message) { m_options.alert(m_window.get(), message); };
+    m_playback = new ZRVPlaybackController(std::move(parts), this);
+    connectPlaybackControls();
+    m_window->installEventFilter(this);
+
     m_sidePanel->setRightViewMode(0);
-    m_volume = 70;
+    m_presentation->setVolume(ZRVPresentationController::kInitialVolume);
+    m_playInfo->setIsPlaying(false);
     disableControlsOfLaterParts();
     layoutWindow();
+}
+
+void ZRVAppDelegate::connectPlaybackControls() {
+    ZRVPlaybackController* playback = m_playback;
+    ZRVPresentationController* presentation = m_presentation;
+    const auto onClick = [this](QAbstractButton* button, auto* receiver, auto action) {
+        connect(button, &QAbstractButton::clicked, receiver, action);
+    };
+    onClick(m_view.playButton, playback, &ZRVPlaybackController::clickPlayButton);
+    onClick(m_view.playButtonForFullScreen, playback, &ZRVPlaybackController::clickPlayButton);
+    onClick(m_view.jumpBackwardButton, playback, &ZRVPlaybackController::jumpBackward);
+    onClick(m_view.jumpForwardButton, playback, &ZRVPlaybackController::jumpForward);
+    onClick(m_view.swapButton, playback, &ZRVPlaybackController::swapPlayer);
+    onClick(m_view.decreaseSpeedButton, presentation, &ZRVPresentationController::decreaseSpeed);
+    onClick(m_view.increaseSpeedButton, presentation, &ZRVPresentationController::increaseSpeed);
+    onClick(m_view.sizeDownButton, presentation, &ZRVPresentationController::sizeDown);
+    onClick(m_view.sizeUpButton, presentation, &ZRVPresentationController::sizeUp);
+    connect(m_view.audioToggleButton, &QAbstractButton::clicked, presentation,
+            &ZRVPresentationController::toggleAudioChoice);
+    connect(m_view.volumeSlider, &QSlider::valueChanged, presentation,
+            &ZRVPresentationController::volumeSliderMoved);
+    connect(m_view.mediaListTableView, &QAbstractItemView::doubleClicked, playback,
+            [playback](const QModelIndex& index) { playback->changeAndPlay(index.row()); });
+
+    ZRVPlayerShortcuts::Actions keys;
+    keys.playPause = [playback] { playback->clickPlayButton(); };
+    keys.jumpBackward = [playback] { playback->jumpBackward(); };
+    keys.jumpForward = [playback] { playback->jumpForward(); };
+    keys.volumeUp = [presentation] { presentation->volumeUp(); };
+    keys.volumeDown = [presentation] { presentation->volumeDown(); };
+    keys.toggleFullScreen = [this] { toggleFullScreen(); };
+    new ZRVPlayerShortcuts(m_window.get(), std::move(keys), this);
+}
+
+qint64 ZRVAppDelegate::mediaIndex() const {
+    return m_playback->mediaIndex();
+}
+
+void ZRVAppDelegate::setMediaIndex(qint64 index) {
+    m_playback->setMediaIndex(index);
+}
+
+quint64 ZRVAppDelegate::volume() const {
+    return m_presentation->volume();
 }
 
 void ZRVAppDelegate::applicationDidFinishLaunching() {
@@ -122,7 +237,7 @@ void ZRVAppDelegate::applicationDidFinishLaunching() {
     m_window->setGeometry(frame);
     m_window->show();
     m_window->setInitialFrame(m_window->geometry());
-    m_mediaIndex = -1;
+    setMediaIndex(-1);
 
     QString directory = m_options.initialDirectory;
     if (directory.isEmpty()) {
@@ -203,22 +318,16 @@ void ZRVAppDelegate::closeWindow() {
     m_window->close();
 }
 
-// Playback, the map, telemetry, snapshots and the card windows arrive with
-// their own work; until then their controls are visible but cannot be used.
+// The card windows arrive with their own work; until then their buttons are
+// visible but cannot be used.
 void ZRVAppDelegate::disableControlsOfLaterParts() {
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             m_view.settingButton, m_view.timeSetupButton, m_view.playButton,
-             m_view.jumpBackwardButton, m_view.jumpForwardButton, m_view.swapButton,
-             m_view.decreaseSpeedButton, m_view.speedTextButton, m_view.increaseSpeedButton,
-             m_view.sizeDownButton, m_view.sizeTextButton, m_view.sizeUpButton,
-             m_view.audioToggleButton, m_view.captureButton, m_view.printButton,
-             m_view.videoPositionSlider, m_view.volumeSlider, m_view.playButtonForFullScreen,
-             m_view.videoPositionSliderForFullScreen}) {
+    for (QWidget* control : {m_view.settingButton, m_view.timeSetupButton}) {
         control->setEnabled(false);
     }
 }
 
 void ZRVAppDelegate::directoryWillChange(const QString& path) {
-    m_mediaIndex = -1;
+    m_playback->stopPlay();
+    setMediaIndex(-1);
     userDefaults()->setValue(QLatin1String(kLastDirectoryKey), QDir(path).absolutePath());
 }

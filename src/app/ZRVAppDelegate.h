@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ZRVPlayerWindowView.h"
+#include "app/ZRVScheduler.h"
 #include "recording/ZRVExecutor.h"
 
 #include <QObject>
@@ -14,6 +15,10 @@ class QSettings;
 class ZRVBusyIndicator;
 class ZRVMediaList;
 class ZRVMediaListController;
+class ZRVMediaPlayer;
+class ZRVPlayInfo;
+class ZRVPlaybackController;
+class ZRVPresentationController;
 class ZRVSidePanel;
 
 // Owns the player window and everything in it, and wires the parts together.
@@ -34,6 +39,12 @@ public:
         std::function<QString(QWidget*)> folderChooser;
         std::function<void(double, std::function<void()>)> busyScheduler;
         QStringList systemLanguages;
+        // Makes the two players; libVLC unless a test gives fakes.
+        std::function<ZRVMediaPlayer*(QObject* parent)> playerFactory;
+        // Delayed actions of playback; timers unless a test moves time itself.
+        ZRVScheduler playbackScheduler;
+        // Shows a warning on the window; a sheet-like message box by default.
+        std::function<void(QWidget* window, const QString& message)> alert;
     };
 
     explicit ZRVAppDelegate(Options options = {}, QObject* parent = nullptr);
@@ -59,23 +70,39 @@ public:
     ZRVBusyIndicator* busyIndicator() const { return m_busyIndicator; }
     ZRVMediaListController* mediaListController() const { return m_mediaListController; }
     ZRVMediaList& mediaList() const { return *m_mediaList; }
-    qint64 mediaIndex() const { return m_mediaIndex; }
-    void setMediaIndex(qint64 index) { m_mediaIndex = index; }
-    quint64 volume() const { return m_volume; }
+    qint64 mediaIndex() const;
+    void setMediaIndex(qint64 index);
+    quint64 volume() const;
+    ZRVMediaPlayer* player1() const { return m_player1; }
+    ZRVMediaPlayer* player2() const { return m_player2; }
+    ZRVPlayInfo* playInfo() const { return m_playInfo; }
+    ZRVPlaybackController* playback() const { return m_playback; }
+    ZRVPresentationController* presentation() const { return m_presentation; }
+
+    // Stops playback and lets go of both players, as quitting does.
+    void die();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void placeBoxes();
     void disableControlsOfLaterParts();
+    void createPlayers();
+    void connectPlaybackControls();
     void directoryWillChange(const QString& path);
     std::unique_ptr<QSettings> userDefaults() const;
 
     Options m_options;
-    qint64 m_mediaIndex = -1;
-    quint64 m_volume = 70;
     std::unique_ptr<ZRVMediaList> m_mediaList;
     std::unique_ptr<CustomWindow> m_window;
     ZRVPlayerWindowView m_view;
     ZRVSidePanel* m_sidePanel = nullptr;
     ZRVBusyIndicator* m_busyIndicator = nullptr;
     ZRVMediaListController* m_mediaListController = nullptr;
+    ZRVMediaPlayer* m_player1 = nullptr;
+    ZRVMediaPlayer* m_player2 = nullptr;
+    ZRVPlayInfo* m_playInfo = nullptr;
+    ZRVPresentationController* m_presentation = nullptr;
+    ZRVPlaybackController* m_playback = nullptr;
 };

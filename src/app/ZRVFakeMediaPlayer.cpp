@@ -4,6 +4,7 @@
 #include <QImage>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 void ZRVFakeMediaPlayer::setRecording(std::int64_t length, int audioTracks, QSize videoSize) {
     m_length = std::max<std::int64_t>(length, 0);
@@ -45,6 +46,14 @@ void ZRVFakeMediaPlayer::play() {
     }
     if (m_state != State::Paused && m_state != State::Playing) {
         setState(State::Opening);
+        const Start start = std::exchange(m_nextStart, Start::Plays);
+        if (start == Start::Fails) {
+            setState(State::Error);
+            return;
+        }
+        if (start == Start::Hangs) {
+            return;
+        }
         emit lengthChanged(m_length);
     }
     setState(State::Playing);

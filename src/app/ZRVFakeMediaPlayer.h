@@ -18,6 +18,10 @@ public:
     void advance(std::int64_t milliseconds);
     // Reports a player error, as libVLC does for a damaged file.
     void fail();
+    // How the next play() of a stopped player goes: a damaged file fails, a
+    // file on a hung card never gets past opening.
+    enum class Start { Plays, Fails, Hangs };
+    void setNextStart(Start start) { m_nextStart = start; }
 
     void setMedia(const QString& path) override;
     QString media() const override { return m_path; }
@@ -67,4 +71,5 @@ private:
     int m_audioTrack = -1;
     QSize m_videoSize;
     WId m_window = 0;
+    Start m_nextStart = Start::Plays;
 };

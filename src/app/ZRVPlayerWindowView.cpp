@@ -148,14 +148,39 @@ void ZRVPlayerWindowView::setupVideo() {
     player1BackgroundView = new TKVideoBackgroundImageView(videoBox);
     player1BackgroundView->setObjectName(QStringLiteral("player1BackgroundView"));
     fill->addWidget(player1BackgroundView);
-    videoContainerView = box(player1BackgroundView, "videoContainerView");
-    videoContainerView->hide();
+    auto* container = new QVBoxLayout(player1BackgroundView);
+    container->setContentsMargins(0, 0, 0, 0);
+    videoContainerView = new QWidget(player1BackgroundView);
+    videoContainerView->setObjectName(QStringLiteral("videoContainerView"));
+    container->addWidget(videoContainerView);
+    video1View = videoSurface(videoContainerView, "video1View");
 
     auto* subFill = new QVBoxLayout(subVideoBox);
     subFill->setContentsMargins(0, 0, 0, 0);
     player2BackgroundView = new TKVideoBackgroundImageView(subVideoBox);
     player2BackgroundView->setObjectName(QStringLiteral("player2BackgroundView"));
     subFill->addWidget(player2BackgroundView);
+    video2View = videoSurface(player2BackgroundView, "video2View");
+}
+
+// A native child window for the player to draw into, filling its parent. It
+// stays hidden until its player shows a picture, so the camera's logo behind
+// it tells which area belongs to which camera.
+QWidget* ZRVPlayerWindowView::videoSurface(QWidget* parent, const char* objectName) {
+    auto* fill = new QVBoxLayout(parent);
+    fill->setContentsMargins(0, 0, 0, 0);
+    auto* surface = new QWidget(parent);
+    surface->setObjectName(QLatin1String(objectName));
+    surface->setAttribute(Qt::WA_NativeWindow);
+    surface->setAttribute(Qt::WA_DontCreateNativeAncestors);
+    surface->setAttribute(Qt::WA_OpaquePaintEvent);
+    surface->setAutoFillBackground(true);
+    QPalette black = surface->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    surface->setPalette(black);
+    fill->addWidget(surface);
+    surface->hide();
+    return surface;
 }
 
 void ZRVPlayerWindowView::setupGSensor() {

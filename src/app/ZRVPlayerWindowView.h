@@ -33,6 +33,8 @@ public:
     TKThreePartImageView* mediaControlBoxForFullScreen = nullptr;
 
     QWidget* videoContainerView = nullptr;
+    QWidget* video1View = nullptr;
+    QWidget* video2View = nullptr;
     TKVideoBackgroundImageView* player1BackgroundView = nullptr;
     TKVideoBackgroundImageView* player2BackgroundView = nullptr;
 
@@ -93,4 +95,5 @@ private:
     static QAbstractButton* textButton(QWidget* parent, const QString& text,
                                        const QString& toolTip);
     static QLabel* readOut(QWidget* parent, const char* objectName);
+    static QWidget* videoSurface(QWidget* parent, const char* objectName);
 };
