@@ -11,6 +11,7 @@
 #include "app/ZRVPlayerShortcuts.h"
 #include "app/ZRVPresentationController.h"
 #include "app/ZRVSidePanel.h"
+#include "app/ZRVSnapshotController.h"
 #include "app/ZRVVlcMediaPlayer.h"
 #include "app/ZRVWindowRules.h"
 #include "controls/TKImage.h"
@@ -119,6 +120,8 @@ void ZRVAppDelegate::die() {
     }
     delete m_playback;
     m_playback = nullptr;
+    delete m_snapshot;
+    m_snapshot = nullptr;
     delete m_presentation;
     m_presentation = nullptr;
     delete m_player1;
@@ -174,6 +177,7 @@ void ZRVAppDelegate::setupInitialValues() {
     parts.scheduler = m_options.playbackScheduler;
     parts.alert = [this](const QString& message) { m_options.alert(m_window.get(), message); };
     m_playback = new ZRVPlaybackController(std::move(parts), this);
+    m_snapshot = new ZRVSnapshotController(*m_player1, m_window.get(), {}, this);
     connectPlaybackControls();
     m_window->installEventFilter(this);
 
@@ -199,6 +203,8 @@ void ZRVAppDelegate::connectPlaybackControls() {
     onClick(m_view.increaseSpeedButton, presentation, &ZRVPresentationController::increaseSpeed);
     onClick(m_view.sizeDownButton, presentation, &ZRVPresentationController::sizeDown);
     onClick(m_view.sizeUpButton, presentation, &ZRVPresentationController::sizeUp);
+    onClick(m_view.captureButton, m_snapshot, &ZRVSnapshotController::captureVideo);
+    onClick(m_view.printButton, m_snapshot, &ZRVSnapshotController::print);
     connect(m_view.audioToggleButton, &QAbstractButton::clicked, presentation,
             &ZRVPresentationController::toggleAudioChoice);
     connect(m_view.volumeSlider, &QSlider::valueChanged, presentation,

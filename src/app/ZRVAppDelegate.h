@@ -20,6 +20,7 @@ class ZRVPlayInfo;
 class ZRVPlaybackController;
 class ZRVPresentationController;
 class ZRVSidePanel;
+class ZRVSnapshotController;
 
 // Owns the player window and everything in it, and wires the parts together.
 // The parts themselves (layout, side panel, list, busy indicator, window
@@ -105,4 +106,5 @@ private:
     ZRVPlayInfo* m_playInfo = nullptr;
     ZRVPresentationController* m_presentation = nullptr;
     ZRVPlaybackController* m_playback = nullptr;
+    ZRVSnapshotController* m_snapshot = nullptr;
 };
