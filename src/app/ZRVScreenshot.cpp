@@ -3,11 +3,14 @@
 #include "app/CustomWindow.h"
 #include "app/ZRVAppDelegate.h"
 #include "app/ZRVMediaListController.h"
+#include "app/ZRVPlayInfo.h"
+#include "app/ZRVPlaybackController.h"
 #include "app/ZRVSidePanel.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 
 ZRVScreenshot::ZRVScreenshot(ZRVAppDelegate& delegate, QString path, QObject* parent)
@@ -16,7 +19,8 @@ ZRVScreenshot::ZRVScreenshot(ZRVAppDelegate& delegate, QString path, QObject* pa
 QStringList ZRVScreenshot::pathsFor(const QString& path) {
     const QFileInfo info(path);
     const QString stem = info.path() + QLatin1Char('/') + info.completeBaseName();
-    return {path, stem + QStringLiteral("-map.png"), stem + QStringLiteral("-fullscreen.png")};
+    return {path, stem + QStringLiteral("-map.png"), stem + QStringLiteral("-fullscreen.png"),
+            stem + QStringLiteral("-playing.png")};
 }
 
 void ZRVScreenshot::start(bool waitForList) {
@@ -46,5 +50,28 @@ void ZRVScreenshot::takePictures() {
     window->enterFullscreen();
     ok = grab(paths[2]) && ok;
     window->leaveFullscreen();
+    if (!ok || !m_delegate.playback()->playAtIndex(0)) {
+        emit finished(ok);
+        return;
+    }
+    connect(m_delegate.playInfo(), &ZRVPlayInfo::isPlayingChanged, this, [this](bool playing) {
+        if (playing && !m_playingScheduled) {
+            m_playingScheduled = true;
+            QTimer::singleShot(2500, this, &ZRVScreenshot::takePlayingPicture);
+        }
+    });
+    QTimer::singleShot(15000, this, &ZRVScreenshot::takePlayingPicture);
+}
+
+void ZRVScreenshot::takePlayingPicture() {
+    if (m_playingTaken) {
+        return;
+    }
+    m_playingTaken = true;
+    CustomWindow* window = m_delegate.window();
+    QCoreApplication::processEvents();
+    QScreen* screen = window->screen();
+    const QPixmap picture = screen != nullptr ? screen->grabWindow(window->winId()) : QPixmap();
+    const bool ok = !picture.isNull() && picture.save(pathsFor(m_path)[3], "PNG");
     emit finished(ok);
 }

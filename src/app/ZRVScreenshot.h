@@ -7,8 +7,10 @@
 class ZRVAppDelegate;
 
 // Pictures of the player window for documentation and review: the list view,
-// the map panel and full screen, each written as a PNG. FILE.png gives
-// FILE.png, FILE-map.png and FILE-fullscreen.png.
+// the map panel, full screen, and the first recording playing, each written
+// as a PNG. FILE.png gives FILE.png, FILE-map.png, FILE-fullscreen.png and
+// FILE-playing.png. The playing picture is read back from the screen, as the
+// video is drawn by the player outside Qt's own painting.
 class ZRVScreenshot : public QObject {
     Q_OBJECT
 
@@ -26,8 +28,11 @@ signals:
 
 private:
     void takePictures();
+    void takePlayingPicture();
 
     ZRVAppDelegate& m_delegate;
     QString m_path;
     bool m_taken = false;
+    bool m_playingScheduled = false;
+    bool m_playingTaken = false;
 };
