@@ -279,7 +279,10 @@ void ZRVPlaybackController::showVideoViews() {
 }
 
 void ZRVPlaybackController::mediaPlayerStateChanged(ZRVMediaPlayer& player) {
-    if (player.state() == ZRVMediaPlayer::State::Error && m_waitingForPlayStart) {
+    // A file that fails, or ends before it ever played, will not start.
+    const auto state = player.state();
+    if (m_waitingForPlayStart &&
+        (state == ZRVMediaPlayer::State::Error || state == ZRVMediaPlayer::State::Ended)) {
         giveUpStart();
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "app/ZRVMediaListView.h"
 #include "card/ui/PMProgressIndicator.h"
+#include "controls/TKClickToSeekStyle.h"
 #include "controls/TKImage.h"
 #include "controls/TKImageButton.h"
 #include "controls/TKThreePartImageView.h"
@@ -96,6 +97,12 @@ void ZRVPlayerWindowView::setupUi(QWidget* window) {
     setupMediaControls();
     setupFullScreenControls();
     setupRightColumn();
+
+    auto* seekStyle = new TKClickToSeekStyle;
+    seekStyle->setParent(window);
+    for (QSlider* slider : {videoPositionSlider, videoPositionSliderForFullScreen, volumeSlider}) {
+        slider->setStyle(seekStyle);
+    }
 
     progressIndicator = new PMProgressIndicator(backgroundBox);
     progressIndicator->setObjectName(QStringLiteral("progressIndicator"));

@@ -365,3 +365,13 @@ TEST_F(PlaybackTest, KeysPlayPauseJumpAndChangeTheVolume) {
     pressKey(Qt::Key_Down);
     EXPECT_EQ(delegate->volume(), 60u);
 }
+
+TEST_F(PlaybackTest, ClickingThePositionSliderSeeksToThePlaceClicked) {
+    openTwoMoments();
+    playStarted(0);
+    QSlider* slider = view().videoPositionSlider;
+    slider->resize(400, 20);
+    QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(300, 10));
+    EXPECT_NEAR(player1().position(), 0.75, 0.03);
+    EXPECT_NEAR(playInfo().position(), 0.75, 0.03);
+}
