@@ -106,11 +106,17 @@ void ZRVAppDelegate::awakeFromNib() {
     setupInitialValues();
 }
 
+// The players draw into X windows; on any other platform (offscreen, in
+// tests) a window id means nothing to them, and handing one over would make
+// libVLC look for a video output that can use it.
 void ZRVAppDelegate::createPlayers() {
+    const bool drawsIntoWindows = QGuiApplication::platformName() == QLatin1String("xcb");
     m_player1 = m_options.playerFactory(this);
-    m_player1->setVideoWindow(m_view.video1View->winId());
     m_player2 = m_options.playerFactory(this);
-    m_player2->setVideoWindow(m_view.video2View->winId());
+    if (drawsIntoWindows) {
+        m_player1->setVideoWindow(m_view.video1View->winId());
+        m_player2->setVideoWindow(m_view.video2View->winId());
+    }
     m_playInfo = new ZRVPlayInfo(this);
 }
 

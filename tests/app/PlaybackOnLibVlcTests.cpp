@@ -1,0 +1,213 @@
+#include "app/CustomWindow.h"
+#include "app/ZRVAppDelegate.h"
+#include "app/ZRVMediaListController.h"
+#include "app/ZRVMediaListModel.h"
+#include "app/ZRVPlayInfo.h"
+#include "app/ZRVPlaybackController.h"
+#include "app/ZRVPresentationController.h"
+#include "app/ZRVVlcMediaPlayer.h"
+#include "support/ProgramRun.h"
+#include "support/TemporaryDirectory.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QSettings>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+using State = ZRVMediaPlayer::State;
+
+bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > timeoutMs) {
+            return false;
+        }
+        QEventLoop loop;
+        QTimer::singleShot(10, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return true;
+}
+
+void pause(int milliseconds) {
+    waitFor([] { return false; }, milliseconds);
+}
+
+// The whole window on real libVLC players with dummy outputs and real timers,
+// on a demo card of three twelve-second moments. The last moment has lost its
+// front file, and a damaged recording sorts after everything else.
+class PlaybackOnLibVlc : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        ZRVVlcMediaPlayer::setInstanceArguments(
+            {QStringLiteral("--vout=dummy"), QStringLiteral("--aout=dummy")});
+        card = std::make_unique<TemporaryDirectory>();
+        const auto run = ProgramRun::run({ZORVA_TOOL_PATH, "sample-card", card->path().string(),
+                                          "--moments", "3", "--seconds", "12"});
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        std::vector<std::filesystem::path> fronts;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(card->path())) {
+            if (entry.path().filename().string().ends_with("_F.avi")) {
+                fronts.push_back(entry.path());
+            }
+        }
+        ASSERT_EQ(fronts.size(), 3u);
+        std::sort(fronts.begin(), fronts.end(), [](const auto& a, const auto& b) {
+            return a.filename().string().substr(a.filename().string().find('_')) <
+                   b.filename().string().substr(b.filename().string().find('_'));
+        });
+        std::filesystem::remove(fronts.back());
+        std::mt19937 random(11);
+        std::string noise(300000, '\0');
+        for (auto& byte : noise) {
+            byte = static_cast<char>(random());
+        }
+        card->write("DCIM/EVENT/event_20991231_235959_F.avi", noise);
+    }
+    static void TearDownTestSuite() { card.reset(); }
+
+    void SetUp() override {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+        ZRVAppDelegate::Options options;
+        options.busyScheduler = [](double, std::function<void()>) {};
+        options.systemLanguages = {QStringLiteral("en-US")};
+        options.alert = [](QWidget*, const QString&) {};
+        delegate = std::make_unique<ZRVAppDelegate>(options);
+        delegate->awakeFromNib();
+        delegate->mediaListController()->openDirectory(
+            QString::fromStdString(card->path().string()));
+        ASSERT_TRUE(waitFor(
+            [this] { return delegate->mediaListController()->model()->rowCount() == kRows; },
+            5000));
+    }
+
+    void TearDown() override { delegate.reset(); }
+
+    ZRVPlaybackController& playback() { return *delegate->playback(); }
+    ZRVMediaPlayer& player1() { return *delegate->player1(); }
+    ZRVMediaPlayer& player2() { return *delegate->player2(); }
+
+    bool bothPlaying() {
+        return !playback().waitingForPlayStart() && player1().state() == State::Playing &&
+               player2().state() == State::Playing;
+    }
+
+    // The two players' clocks, read together.
+    std::int64_t offset() { return player1().time() - player2().time(); }
+
+    static QString fileName(const ZRVMediaPlayer& player) {
+        return QFileInfo(player.media()).fileName();
+    }
+
+    // Rows: three front/rear moments less one front file, then the damaged
+    // recording.
+    static constexpr int kRows = 6;
+    static constexpr int kRearAloneRow = 4;
+    static constexpr int kDamagedRow = 5;
+
+    static inline std::unique_ptr<TemporaryDirectory> card;
+    QTemporaryDir settingsDir;
+    std::unique_ptr<ZRVAppDelegate> delegate;
+};
+
+} // namespace
+
+TEST_F(PlaybackOnLibVlc, AMomentOpensWithBothCamerasPlayingAndTheirClocksTogether) {
+    ASSERT_TRUE(playback().playAtIndex(0));
+    ASSERT_TRUE(waitFor([this] { return bothPlaying(); }, 5000));
+    EXPECT_TRUE(fileName(player1()).endsWith(QStringLiteral("_F.avi")));
+    EXPECT_TRUE(fileName(player2()).endsWith(QStringLiteral("_R.avi")));
+    EXPECT_TRUE(delegate->playInfo()->isPlaying());
+    EXPECT_EQ(delegate->playInfo()->audioMediaDirection(), 0) << "the front file has sound";
+    EXPECT_EQ(playback().blackBoxData().gSensors().size(), 120u) << "ten samples a second";
+    pause(1500);
+    EXPECT_GT(player1().time(), 1000);
+    EXPECT_LT(std::abs(offset()), 300);
+}
+
+TEST_F(PlaybackOnLibVlc, SeekJumpSwapDoubleSpeedPauseAndResumeKeepBothCamerasTogether) {
+    ASSERT_TRUE(playback().playAtIndex(0));
+    ASSERT_TRUE(waitFor([this] { return bothPlaying(); }, 5000));
+
+    delegate->view().videoPositionSlider->setValue(ZRVPlaybackController::kSliderSteps / 2);
+    ASSERT_TRUE(waitFor([this] { return !playback().moving(); }, 2000));
+    pause(400);
+    EXPECT_NEAR(player1().time(), 6400, 600);
+    EXPECT_LT(std::abs(offset()), 300);
+
+    playback().jumpBackward();
+    ASSERT_TRUE(waitFor([this] { return !playback().moving(); }, 2000));
+    EXPECT_LT(player1().time(), 1500) << "under ten seconds played: back to the start";
+
+    pause(300);
+    playback().jumpForward();
+    ASSERT_TRUE(waitFor([this] { return !playback().moving(); }, 2000));
+    pause(400);
+    EXPECT_GT(player1().time(), 10000);
+    EXPECT_LT(std::abs(offset()), 300);
+
+    delegate->view().videoPositionSlider->setValue(ZRVPlaybackController::kSliderSteps / 10);
+    ASSERT_TRUE(waitFor([this] { return !playback().moving(); }, 2000));
+    pause(300);
+    playback().swapPlayer();
+    EXPECT_TRUE(fileName(player1()).endsWith(QStringLiteral("_R.avi")));
+    ASSERT_TRUE(waitFor([this] { return !playback().swapping(); }, 3000));
+    EXPECT_TRUE(bothPlaying());
+    EXPECT_GT(player1().time(), 1000) << "the swap keeps the play position";
+    EXPECT_LT(std::abs(offset()), 300);
+
+    delegate->presentation()->increaseSpeed();
+    EXPECT_DOUBLE_EQ(player1().rate(), 2.0);
+    const auto before = player1().time();
+    pause(1000);
+    EXPECT_GT(player1().time() - before, 1500) << "double speed";
+    EXPECT_LT(std::abs(offset()), 400);
+
+    playback().clickPlayButton();
+    ASSERT_TRUE(waitFor(
+        [this] { return player1().state() == State::Paused && player2().state() == State::Paused; },
+        2000));
+    EXPECT_FALSE(delegate->playInfo()->isPlaying());
+    const auto stoppedAt = player1().time();
+    pause(500);
+    EXPECT_EQ(player1().time(), stoppedAt);
+    playback().clickPlayButton();
+    ASSERT_TRUE(waitFor([this] { return bothPlaying(); }, 2000));
+}
+
+TEST_F(PlaybackOnLibVlc, TheNextRecordingStartsAtTheEnd) {
+    ASSERT_TRUE(playback().playAtIndex(2));
+    ASSERT_TRUE(waitFor([this] { return bothPlaying(); }, 5000));
+    delegate->view().videoPositionSlider->setValue(int(ZRVPlaybackController::kSliderSteps * 0.9));
+    ASSERT_TRUE(waitFor([this] { return playback().mediaIndex() == 3 && bothPlaying(); }, 8000));
+    EXPECT_LT(player1().time(), 3000);
+}
+
+TEST_F(PlaybackOnLibVlc, ARearFileWithoutItsFrontPlaysAlone) {
+    ASSERT_TRUE(playback().playAtIndex(kRearAloneRow));
+    ASSERT_TRUE(waitFor(
+        [this] { return !playback().waitingForPlayStart() && player1().state() == State::Playing; },
+        5000));
+    EXPECT_TRUE(fileName(player1()).endsWith(QStringLiteral("_R.avi")));
+    EXPECT_TRUE(player2().media().isEmpty());
+    EXPECT_TRUE(delegate->view().video2View->isHidden());
+    EXPECT_TRUE(playback().blackBoxData().gSensors().empty()) << "telemetry is the front file's";
+    EXPECT_EQ(delegate->playInfo()->audioMediaDirection(), 2) << "the rear camera has no sound";
+}
+
+TEST_F(PlaybackOnLibVlc, ADamagedFileDoesNotBlockTheNextPlay) {
+    ASSERT_TRUE(playback().playAtIndex(kDamagedRow));
+    // libVLC either fails on it or plays nothing and ends; both end the wait.
+    ASSERT_TRUE(waitFor([this] { return !playback().waitingForPlayStart(); }, 12000));
+    ASSERT_TRUE(playback().playAtIndex(0));
+    EXPECT_TRUE(waitFor([this] { return bothPlaying(); }, 5000));
+}
