@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -52,16 +53,31 @@ QPixmap TKImage::named(const QString& name) {
     if (name.isEmpty()) {
         return {};
     }
+    // Drawing an SVG costs about a millisecond, and a recording that opens
+    // asks for its logos again; a named image is made once, as long as the
+    // folders searched and the pixel ratio stay the same.
+    static QHash<QString, QPixmap> cache;
     const QString base = baseName(name);
-    for (const QString& folder : searchFolders()) {
+    const QStringList folders = searchFolders();
+    const qreal ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
+    const QString key =
+        base + QLatin1Char('@') + QString::number(ratio) + QLatin1Char('|') + folders.join(u'|');
+    if (const auto cached = cache.constFind(key); cached != cache.constEnd()) {
+        return *cached;
+    }
+    QPixmap image;
+    for (const QString& folder : folders) {
         const QString svgPath = folder + QLatin1Char('/') + base + QStringLiteral(".svg");
         if (QFileInfo::exists(svgPath)) {
-            return renderSvg(svgPath);
+            image = renderSvg(svgPath);
+            break;
         }
         const QString pngPath = folder + QLatin1Char('/') + base + QStringLiteral(".png");
         if (QFileInfo::exists(pngPath)) {
-            return QPixmap(pngPath);
+            image = QPixmap(pngPath);
+            break;
         }
     }
-    return {};
+    cache.insert(key, image);
+    return image;
 }
