@@ -6,6 +6,7 @@
 #include "app/ZRVPlayInfo.h"
 #include "app/ZRVPlayerWindowView.h"
 #include "app/ZRVPresentationController.h"
+#include "app/ZRVScrollableVideoContainerView.h"
 #include "app/ZRVSidePanel.h"
 #include "controls/TKImage.h"
 #include "controls/TKImageButton.h"

@@ -1,6 +1,7 @@
 #include "app/ZRVPlayerWindowView.h"
 
 #include "app/ZRVMediaListView.h"
+#include "app/ZRVScrollableVideoContainerView.h"
 #include "card/ui/PMProgressIndicator.h"
 #include "controls/TKClickToSeekStyle.h"
 #include "controls/TKImage.h"
@@ -157,7 +158,7 @@ void ZRVPlayerWindowView::setupVideo() {
     fill->addWidget(player1BackgroundView);
     auto* container = new QVBoxLayout(player1BackgroundView);
     container->setContentsMargins(0, 0, 0, 0);
-    videoContainerView = new QWidget(player1BackgroundView);
+    videoContainerView = new ZRVScrollableVideoContainerView(player1BackgroundView);
     videoContainerView->setObjectName(QStringLiteral("videoContainerView"));
     container->addWidget(videoContainerView);
     video1View = videoSurface(videoContainerView, "video1View");

@@ -11,6 +11,7 @@ class QWidget;
 class TKThreePartImageView;
 class TKVideoBackgroundImageView;
 class ZRVMediaListView;
+class ZRVScrollableVideoContainerView;
 
 // The player window's boxes and controls, built in code as an interface
 // description would build them. It only creates and names widgets; where they
@@ -32,7 +33,7 @@ public:
     QWidget* subVideoBox = nullptr;
     TKThreePartImageView* mediaControlBoxForFullScreen = nullptr;
 
-    QWidget* videoContainerView = nullptr;
+    ZRVScrollableVideoContainerView* videoContainerView = nullptr;
     QWidget* video1View = nullptr;
     QWidget* video2View = nullptr;
     TKVideoBackgroundImageView* player1BackgroundView = nullptr;

@@ -4,6 +4,7 @@
 #include "app/ZRVMediaPlayer.h"
 #include "app/ZRVPlayInfo.h"
 #include "app/ZRVPlayerWindowView.h"
+#include "app/ZRVScrollableVideoContainerView.h"
 #include "app/ZRVZoomRule.h"
 #include "recording/MediaUrlDirection.h"
 

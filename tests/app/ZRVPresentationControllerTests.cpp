@@ -3,6 +3,7 @@
 #include "app/ZRVPlayInfo.h"
 #include "app/ZRVPlayerWindowView.h"
 #include "app/ZRVPresentationController.h"
+#include "app/ZRVScrollableVideoContainerView.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
