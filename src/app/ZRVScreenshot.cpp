@@ -19,8 +19,12 @@ ZRVScreenshot::ZRVScreenshot(ZRVAppDelegate& delegate, QString path, QObject* pa
 QStringList ZRVScreenshot::pathsFor(const QString& path) {
     const QFileInfo info(path);
     const QString stem = info.path() + QLatin1Char('/') + info.completeBaseName();
-    return {path, stem + QStringLiteral("-map.png"), stem + QStringLiteral("-fullscreen.png"),
-            stem + QStringLiteral("-playing.png")};
+    return {path,
+            stem + QStringLiteral("-map.png"),
+            stem + QStringLiteral("-fullscreen.png"),
+            stem + QStringLiteral("-playing.png"),
+            stem + QStringLiteral("-swapped.png"),
+            stem + QStringLiteral("-fullscreen-playing.png")};
 }
 
 void ZRVScreenshot::start(bool waitForList) {
@@ -63,15 +67,35 @@ void ZRVScreenshot::takePictures() {
     QTimer::singleShot(15000, this, &ZRVScreenshot::takePlayingPicture);
 }
 
+// Playing, then with the cameras swapped, then in full screen: each picture
+// is read back from the screen a moment after the step, when the players
+// have drawn it.
 void ZRVScreenshot::takePlayingPicture() {
     if (m_playingTaken) {
         return;
     }
     m_playingTaken = true;
+    const QStringList paths = pathsFor(m_path);
+    if (!grabScreen(paths[3])) {
+        emit finished(false);
+        return;
+    }
+    m_delegate.playback()->swapPlayer();
+    QTimer::singleShot(2500, this, [this, paths] {
+        const bool swapped = grabScreen(paths[4]);
+        m_delegate.window()->enterFullscreen();
+        QTimer::singleShot(1500, this, [this, paths, swapped] {
+            const bool fullScreen = grabScreen(paths[5]);
+            m_delegate.window()->leaveFullscreen();
+            emit finished(swapped && fullScreen);
+        });
+    });
+}
+
+bool ZRVScreenshot::grabScreen(const QString& path) {
     CustomWindow* window = m_delegate.window();
     QCoreApplication::processEvents();
     QScreen* screen = window->screen();
     const QPixmap picture = screen != nullptr ? screen->grabWindow(window->winId()) : QPixmap();
-    const bool ok = !picture.isNull() && picture.save(pathsFor(m_path)[3], "PNG");
-    emit finished(ok);
+    return !picture.isNull() && picture.save(path, "PNG");
 }

@@ -8,9 +8,10 @@ class ZRVAppDelegate;
 
 // Pictures of the player window for documentation and review: the list view,
 // the map panel, full screen, and the first recording playing, each written
-// as a PNG. FILE.png gives FILE.png, FILE-map.png, FILE-fullscreen.png and
-// FILE-playing.png. The playing picture is read back from the screen, as the
-// video is drawn by the player outside Qt's own painting.
+// as a PNG. FILE.png gives FILE.png, FILE-map.png, FILE-fullscreen.png,
+// FILE-playing.png, FILE-swapped.png and FILE-fullscreen-playing.png. The
+// playing pictures are read back from the screen, as the video is drawn by
+// the player outside Qt's own painting.
 class ZRVScreenshot : public QObject {
     Q_OBJECT
 
@@ -29,6 +30,7 @@ signals:
 private:
     void takePictures();
     void takePlayingPicture();
+    bool grabScreen(const QString& path);
 
     ZRVAppDelegate& m_delegate;
     QString m_path;
