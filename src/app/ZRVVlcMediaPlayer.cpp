@@ -1,5 +1,7 @@
 #include "app/ZRVVlcMediaPlayer.h"
 
+#include "app/ZRVVlcFrameOutput.h"
+
 #include <QFile>
 #include <QPointer>
 #include <algorithm>
@@ -172,6 +174,9 @@ void ZRVVlcMediaPlayer::setMedia(const QString& path) {
         media = libvlc_media_new_path(instance(), QFile::encodeName(path).constData());
     }
     libvlc_media_player_set_media(m_player, media);
+    if (m_frameOutput != nullptr) {
+        m_frameOutput->setMedia(media);
+    }
     if (media != nullptr) {
         libvlc_media_release(media);
     }
@@ -320,7 +325,22 @@ bool ZRVVlcMediaPlayer::saveSnapshot(const QString& path, int width, int height)
 }
 
 void ZRVVlcMediaPlayer::setVideoWindow(WId window) {
-    if (m_player != nullptr) {
+    if (m_player != nullptr && m_frameOutput == nullptr) {
         libvlc_media_player_set_xwindow(m_player, static_cast<std::uint32_t>(window));
     }
+}
+
+void ZRVVlcMediaPlayer::setFrameSink(FrameSink sink) {
+    if (m_player == nullptr) {
+        return;
+    }
+    if (m_frameOutput == nullptr) {
+        m_frameOutput = std::make_unique<ZRVVlcFrameOutput>();
+        if (auto* media = libvlc_media_player_get_media(m_player)) {
+            m_frameOutput->setMedia(media);
+            libvlc_media_release(media);
+        }
+        m_frameOutput->attach(m_player);
+    }
+    m_frameOutput->setSink(std::move(sink));
 }

@@ -3,10 +3,14 @@
 #include "app/ZRVMediaPlayer.h"
 
 #include <QStringList>
+#include <functional>
+#include <memory>
 
 struct libvlc_instance_t;
 struct libvlc_media_player_t;
 struct libvlc_event_t;
+class QImage;
+class ZRVVlcFrameOutput;
 
 // The player on libVLC 3. All the players of the process share one libVLC
 // instance; libVLC's events are carried over to the UI thread before anything
@@ -60,6 +64,15 @@ public:
 
     void setVideoWindow(WId window) override;
 
+    // Memory video output for tests and benchmarks, in place of a window: each
+    // frame, as RGB32 at the recording's own size, goes to the sink on
+    // libVLC's video output thread at the moment libVLC shows it. So the sink
+    // must be quick, thread-safe and must not call back into the player. The
+    // image may be kept; the player then draws the next frame elsewhere. Set
+    // it before loading media; once set, setVideoWindow is ignored.
+    using FrameSink = std::function<void(const QImage& frame)>;
+    void setFrameSink(FrameSink sink);
+
 private:
     static void onEvent(const libvlc_event_t* event, void* opaque);
     void attachEvents(bool attach);
@@ -68,6 +81,7 @@ private:
     QList<int> audioTrackIds() const;
 
     libvlc_media_player_t* m_player = nullptr;
+    std::unique_ptr<ZRVVlcFrameOutput> m_frameOutput;
     QString m_path;
     State m_state = State::Idle;
     bool m_stopRequested = false;

@@ -1,0 +1,270 @@
+#include "app/ZRVStepKeeper.h"
+#include "app/ZRVVlcMediaPlayer.h"
+#include "support/EventLoopWait.h"
+#include "support/FrameNumberReader.h"
+#include "support/ProgramRun.h"
+#include "support/TemporaryDirectory.h"
+
+#include <QImage>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
+
+constexpr double kFrameMs = 1000.0 / 30.0;
+
+// The frame numbers a player showed and when, written from libVLC's output
+// thread and read on the test's.
+class FrameLog {
+public:
+    ZRVVlcMediaPlayer::FrameSink sink() {
+        return [this](const QImage& frame) {
+            const auto shownAt = Clock::now();
+            const auto number = FrameNumberReader::read(frame);
+            const std::lock_guard lock(m_mutex);
+            m_size = frame.size();
+            if (number) {
+                m_shown.push_back({shownAt, *number});
+            } else {
+                ++m_unreadable;
+            }
+        };
+    }
+
+    // The frame on show at that moment; -1 before the first.
+    int numberAt(Clock::time_point when) const {
+        const std::lock_guard lock(m_mutex);
+        const auto after = std::upper_bound(
+            m_shown.begin(), m_shown.end(), when,
+            [](Clock::time_point time, const Shown& shown) { return time < shown.at; });
+        return after == m_shown.begin() ? -1 : std::prev(after)->number;
+    }
+    int latest() const { return numberAt(Clock::now()); }
+
+    std::vector<int> numbers() const {
+        const std::lock_guard lock(m_mutex);
+        std::vector<int> numbers;
+        for (const auto& shown : m_shown) {
+            numbers.push_back(shown.number);
+        }
+        return numbers;
+    }
+    int unreadable() const {
+        const std::lock_guard lock(m_mutex);
+        return m_unreadable;
+    }
+    QSize size() const {
+        const std::lock_guard lock(m_mutex);
+        return m_size;
+    }
+
+private:
+    struct Shown {
+        Clock::time_point at;
+        int number;
+    };
+    mutable std::mutex m_mutex;
+    std::vector<Shown> m_shown;
+    int m_unreadable = 0;
+    QSize m_size;
+};
+
+// Frames the main player is ahead of the second, sampled every 5 ms of the
+// last `span`: both logs are read at the same moments, so a busy test thread
+// cannot skew the comparison.
+std::vector<int> framesAhead(const FrameLog& main, const FrameLog& second,
+                             std::chrono::milliseconds span) {
+    std::vector<int> ahead;
+    const auto end = Clock::now();
+    for (auto at = end - span; at < end; at += 5ms) {
+        ahead.push_back(main.numberAt(at) - second.numberAt(at));
+    }
+    return ahead;
+}
+
+double shareWithinOneFrame(const std::vector<int>& ahead) {
+    const auto within =
+        std::count_if(ahead.begin(), ahead.end(), [](int n) { return n >= -1 && n <= 1; });
+    return ahead.empty() ? 0.0 : static_cast<double>(within) / static_cast<double>(ahead.size());
+}
+
+// Both cameras of one twelve-second moment on real libVLC players that hand
+// their pictures to frame logs, with dummy sound.
+class ZRVStepKeeperTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        ZRVVlcMediaPlayer::setInstanceArguments(
+            {QStringLiteral("--vout=dummy"), QStringLiteral("--aout=dummy")});
+        card = std::make_unique<TemporaryDirectory>();
+        const auto run = ProgramRun::run({ZORVA_TOOL_PATH, "sample-card", card->path().string(),
+                                          "--moments", "1", "--seconds", "12"});
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(card->path())) {
+            const auto name = entry.path().filename().string();
+            if (name.ends_with("_F.avi")) {
+                front = QString::fromStdString(entry.path().string());
+            } else if (name.ends_with("_R.avi")) {
+                rear = QString::fromStdString(entry.path().string());
+            }
+        }
+    }
+    static void TearDownTestSuite() { card.reset(); }
+
+    void SetUp() override {
+        ASSERT_FALSE(front.isEmpty());
+        ASSERT_FALSE(rear.isEmpty());
+        ASSERT_NE(ZRVVlcMediaPlayer::instance(), nullptr);
+        main.setFrameSink(mainFrames.sink());
+        second.setFrameSink(secondFrames.sink());
+        main.setMedia(front);
+        second.setMedia(rear);
+    }
+
+    void startBoth() {
+        keeper = std::make_unique<ZRVStepKeeper>(main, second);
+        main.play();
+        second.play();
+        ASSERT_TRUE(waitFor(
+            [this] { return mainFrames.latest() > 15 && secondFrames.latest() > 15; }, 5000));
+    }
+
+    // Leaves the second player this many milliseconds behind by moving the
+    // main one on, as a seek without the playback rules would; waits until
+    // the main player shows the new place.
+    bool putSecondBehind(double milliseconds) {
+        main.setTime(std::llround(mainFrames.latest() * kFrameMs + milliseconds));
+        const int frames = static_cast<int>(milliseconds / kFrameMs) - 2;
+        return waitFor(
+            [this, frames] { return mainFrames.latest() - secondFrames.latest() >= frames; }, 1000);
+    }
+
+    // The second player's rate while time passes, lowest and highest.
+    std::pair<double, double> rateRangeOver(int milliseconds) {
+        double lowest = second.rate();
+        double highest = lowest;
+        const auto end = Clock::now() + std::chrono::milliseconds(milliseconds);
+        while (Clock::now() < end) {
+            runEventsFor(20);
+            lowest = std::min(lowest, second.rate());
+            highest = std::max(highest, second.rate());
+        }
+        return {lowest, highest};
+    }
+
+    void expectBackInStep(double rate) {
+        const auto ahead = framesAhead(mainFrames, secondFrames, 800ms);
+        EXPECT_GE(shareWithinOneFrame(ahead), 0.97) << ::testing::PrintToString(ahead);
+        EXPECT_EQ(static_cast<float>(second.rate()), static_cast<float>(rate));
+        EXPECT_EQ(keeper->correctionFactor(), 1.0);
+    }
+
+    static inline std::unique_ptr<TemporaryDirectory> card;
+    static inline QString front;
+    static inline QString rear;
+    FrameLog mainFrames;
+    FrameLog secondFrames;
+    ZRVVlcMediaPlayer main;
+    ZRVVlcMediaPlayer second;
+    std::unique_ptr<ZRVStepKeeper> keeper;
+};
+
+TEST_F(ZRVStepKeeperTest, FrameSinkGetsReadablePicturesAtTheirOwnSizeInPlayOrder) {
+    startBoth();
+    runEventsFor(700);
+    const auto numbers = mainFrames.numbers();
+    ASSERT_GT(numbers.size(), 30U);
+    EXPECT_TRUE(std::is_sorted(numbers.begin(), numbers.end()));
+    EXPECT_LE(numbers.front(), 3);
+    EXPECT_GT(numbers.back(), numbers.front() + 15);
+    EXPECT_EQ(mainFrames.unreadable(), 0);
+    QImage blank(640, 360, QImage::Format_RGB32);
+    blank.fill(Qt::black);
+    EXPECT_FALSE(FrameNumberReader::read(blank));
+    EXPECT_EQ(mainFrames.size(), QSize(640, 360));
+    EXPECT_EQ(secondFrames.size(), QSize(480, 272));
+}
+
+TEST_F(ZRVStepKeeperTest, PlayersStartedTogetherShowTheSameFrameWithinOne) {
+    startBoth();
+    runEventsFor(4000);
+    const auto ahead = framesAhead(mainFrames, secondFrames, 3500ms);
+    EXPECT_GE(shareWithinOneFrame(ahead), 0.98) << ::testing::PrintToString(ahead);
+    EXPECT_EQ(second.rate(), main.rate());
+}
+
+TEST_F(ZRVStepKeeperTest, RunsASecondPlayerFarBehindFasterUntilItIsInStep) {
+    startBoth();
+    ASSERT_TRUE(putSecondBehind(300));
+
+    const auto [lowest, highest] = rateRangeOver(2700);
+    EXPECT_GT(highest, 1.1);
+    EXPECT_GE(lowest, 1.0);
+    expectBackInStep(1.0);
+}
+
+TEST_F(ZRVStepKeeperTest, MovesASecondPlayerTooFarBehindToTheMainOne) {
+    startBoth();
+    ASSERT_TRUE(putSecondBehind(1500));
+
+    // Running faster would have made up a third of the gap by now.
+    runEventsFor(2200);
+    expectBackInStep(1.0);
+}
+
+// The speed buttons add one to each player's rate, even while the second is
+// being corrected; the keeper then corrects relative to the new main rate.
+TEST_F(ZRVStepKeeperTest, CatchesUpAtDoubleSpeedAfterTheSpeedButtonsAndEndsAtTheMainRate) {
+    startBoth();
+    ASSERT_TRUE(putSecondBehind(300));
+    ASSERT_TRUE(waitFor([this] { return second.rate() > 1.0; }, 1500));
+    main.setRate(main.rate() + 1.0);
+    second.setRate(second.rate() + 1.0);
+    EXPECT_TRUE(waitFor(
+        [this] { return std::abs(second.rate() - 2.0 * keeper->correctionFactor()) < 1e-3; }, 500))
+        << second.rate() << " against " << keeper->correctionFactor();
+
+    runEventsFor(2000);
+    expectBackInStep(2.0);
+}
+
+TEST_F(ZRVStepKeeperTest, LeavesTheSecondPlayerAloneWhileHeldOff) {
+    startBoth();
+    keeper->holdOff(1.6);
+    ASSERT_TRUE(putSecondBehind(300));
+
+    const auto [lowest, highest] = rateRangeOver(1200);
+    EXPECT_EQ(lowest, 1.0);
+    EXPECT_EQ(highest, 1.0);
+    EXPECT_EQ(shareWithinOneFrame(framesAhead(mainFrames, secondFrames, 200ms)), 0.0);
+
+    EXPECT_TRUE(waitFor([this] { return second.rate() > 1.0; }, 1500));
+}
+
+TEST_F(ZRVStepKeeperTest, LeavesTheSecondPlayerAloneWhileTheMainOneIsPaused) {
+    startBoth();
+    main.pause();
+    ASSERT_TRUE(waitFor([this] { return main.state() == ZRVMediaPlayer::State::Paused; }, 2000));
+    const auto from = secondFrames.latest();
+
+    const auto [lowest, highest] = rateRangeOver(1200);
+    EXPECT_EQ(lowest, 1.0);
+    EXPECT_EQ(highest, 1.0);
+    const auto numbers = secondFrames.numbers();
+    const auto shownSince = std::find(numbers.begin(), numbers.end(), from);
+    ASSERT_NE(shownSince, numbers.end());
+    EXPECT_TRUE(std::adjacent_find(shownSince, numbers.end(),
+                                   [](int a, int b) { return b < a || b > a + 2; }) ==
+                numbers.end())
+        << "the second player was moved";
+}
+
+} // namespace
