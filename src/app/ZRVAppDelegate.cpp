@@ -12,6 +12,7 @@
 #include "app/ZRVPresentationController.h"
 #include "app/ZRVSidePanel.h"
 #include "app/ZRVSnapshotController.h"
+#include "app/ZRVStepKeeper.h"
 #include "app/ZRVVlcMediaPlayer.h"
 #include "app/ZRVWindowRules.h"
 #include "controls/TKImage.h"
@@ -128,6 +129,8 @@ void ZRVAppDelegate::die() {
     m_playback = nullptr;
     delete m_snapshot;
     m_snapshot = nullptr;
+    delete m_stepKeeper;
+    m_stepKeeper = nullptr;
     delete m_presentation;
     m_presentation = nullptr;
     delete m_player1;
@@ -184,6 +187,11 @@ void ZRVAppDelegate::setupInitialValues() {
     parts.alert = [this](const QString& message) { m_options.alert(m_window.get(), message); };
     m_playback = new ZRVPlaybackController(std::move(parts), this);
     m_snapshot = new ZRVSnapshotController(*m_player1, m_window.get(), {}, this);
+    if (m_options.keepCamerasInStep) {
+        m_stepKeeper = new ZRVStepKeeper(*m_player1, *m_player2, this);
+        connect(m_playback, &ZRVPlaybackController::secondPlayerRealigning, m_stepKeeper,
+                &ZRVStepKeeper::holdOff);
+    }
     connectPlaybackControls();
     m_window->installEventFilter(this);
 

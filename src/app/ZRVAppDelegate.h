@@ -21,6 +21,7 @@ class ZRVPlaybackController;
 class ZRVPresentationController;
 class ZRVSidePanel;
 class ZRVSnapshotController;
+class ZRVStepKeeper;
 
 // Owns the player window and everything in it, and wires the parts together.
 // The parts themselves (layout, side panel, list, busy indicator, window
@@ -44,11 +45,14 @@ public:
         std::function<ZRVMediaPlayer*(QObject* parent)> playerFactory;
         // Delayed actions of playback; timers unless a test moves time itself.
         ZRVScheduler playbackScheduler;
+        // Keeps the second camera within a frame of the main one while both
+        // play; off only for benchmarks that measure the seek rules alone.
+        bool keepCamerasInStep = true;
         // Shows a warning on the window; a sheet-like message box by default.
         std::function<void(QWidget* window, const QString& message)> alert;
     };
 
-    explicit ZRVAppDelegate(Options options = {}, QObject* parent = nullptr);
+    explicit ZRVAppDelegate(Options options, QObject* parent = nullptr);
     ~ZRVAppDelegate() override;
 
     // Start-up, in this order.
@@ -107,4 +111,5 @@ private:
     ZRVPresentationController* m_presentation = nullptr;
     ZRVPlaybackController* m_playback = nullptr;
     ZRVSnapshotController* m_snapshot = nullptr;
+    ZRVStepKeeper* m_stepKeeper = nullptr;
 };

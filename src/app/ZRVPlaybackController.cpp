@@ -139,6 +139,7 @@ bool ZRVPlaybackController::playAtIndex(qint64 index) {
     startTimerPlayNext();
     updateVideoUI();
     m_parts.busyIndicator->showLoading(QStringLiteral("Loading..."));
+    emit secondPlayerRealigning(kOpeningHoldSeconds);
     const quint64 generation = ++m_openGeneration;
     watchForStart(generation);
     readTelemetry(generation);
@@ -393,14 +394,21 @@ void ZRVPlaybackController::clickPlayButton() {
         return;
     }
     const auto time = std::int64_t(positionSliderValue() * double(m_player1.length()));
-    m_player1.setTime(time);
-    m_player2.setTime(time);
+    moveBothTo(time, time);
     QPointer<ZRVPlaybackController> self(this);
     m_parts.scheduler(0.1, [self] {
         if (self) {
             self->playBoth();
         }
     });
+}
+
+// Both players are moved at once here, so there is nothing to put in step
+// afterwards; anything else that moves the second player waits a moment.
+void ZRVPlaybackController::moveBothTo(std::int64_t mainTime, std::int64_t secondTime) {
+    emit secondPlayerRealigning(kOpeningHoldSeconds);
+    m_player1.setTime(mainTime);
+    m_player2.setTime(secondTime);
 }
 
 void ZRVPlaybackController::syncVideoPositionDelay(double seconds) {
@@ -428,8 +436,7 @@ void ZRVPlaybackController::videoPositionSliderMoved(double value) {
         return;
     }
     if (value >= kEndPosition) {
-        m_player1.setTime(m_player1.length());
-        m_player2.setTime(m_player2.length());
+        moveBothTo(m_player1.length(), m_player2.length());
         return;
     }
     m_moving = true;
@@ -449,8 +456,7 @@ void ZRVPlaybackController::jumpForward() {
         return;
     }
     if (-double(m_player1.remainingTime()) / 1000.0 > -double(kJumpSeconds)) {
-        m_player1.setTime(m_player1.length());
-        m_player2.setTime(m_player2.length());
+        moveBothTo(m_player1.length(), m_player2.length());
         return;
     }
     m_moving = true;
@@ -465,8 +471,7 @@ void ZRVPlaybackController::jumpBackward() {
         return;
     }
     if (double(m_player1.time()) / 1000.0 < double(kJumpSeconds)) {
-        m_player1.setTime(0);
-        m_player2.setTime(0);
+        moveBothTo(0, 0);
     } else {
         m_moving = true;
         m_movingPosition = positionSliderValue();

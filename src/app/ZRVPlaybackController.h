@@ -33,6 +33,9 @@ public:
     static constexpr int kJumpSeconds = 10;
     static constexpr double kWatchSeconds = 1.0;
     static constexpr double kStartTimeoutSeconds = 10.0;
+    // How long nothing else should move the second player after both were
+    // moved together or a recording was opened.
+    static constexpr double kOpeningHoldSeconds = 0.5;
     // Sliders hold integers; this many steps make the whole recording.
     static constexpr int kSliderSteps = 10000;
 
@@ -107,6 +110,7 @@ private:
     void animateSwap();
     void resetReadOuts();
     void playBoth();
+    void moveBothTo(std::int64_t mainTime, std::int64_t secondTime);
     static bool hasMedia(const ZRVMediaPlayer& player);
     static bool isPausedState(const ZRVMediaPlayer& player);
 

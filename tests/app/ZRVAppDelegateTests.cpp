@@ -44,6 +44,7 @@ struct AppDelegateTest : ::testing::Test {
         options.folderChooser = [this](QWidget*) { return chosenFolder; };
         options.busyScheduler = [](double, std::function<void()>) {};
         options.systemLanguages = {QStringLiteral("ko-KR"), QStringLiteral("en-US")};
+        options.keepCamerasInStep = false;
         options.playerFactory = [](QObject* parent) { return new ZRVFakeMediaPlayer(parent); };
         delegate = std::make_unique<ZRVAppDelegate>(options);
         delegate->awakeFromNib();

@@ -43,6 +43,8 @@ struct PlaybackTest : ::testing::Test {
         options.executor = [](std::function<void()> job) { job(); };
         options.busyScheduler = [](double, std::function<void()>) {};
         options.systemLanguages = {QStringLiteral("en-US")};
+        // The fakes move only on the test's clock, which the keeper does not read.
+        options.keepCamerasInStep = false;
         options.playerFactory = [](QObject* parent) {
             auto* player = new ZRVFakeMediaPlayer(parent);
             player->setRecording(kLength, 1, QSize(640, 360));
