@@ -31,6 +31,7 @@ void ZRVFakeMediaPlayer::fail() {
 
 void ZRVFakeMediaPlayer::setMedia(const QString& path) {
     m_path = path;
+    m_pendingTime.reset();
     m_time = 0;
     m_audioTrack = path.isEmpty() || m_audioTracks == 0 ? -1 : 0;
     setState(State::Idle);
@@ -57,6 +58,9 @@ void ZRVFakeMediaPlayer::play() {
         emit lengthChanged(m_length);
     }
     setState(State::Playing);
+    if (m_pendingTime) {
+        setTime(*std::exchange(m_pendingTime, std::nullopt));
+    }
 }
 
 void ZRVFakeMediaPlayer::pause() {
@@ -83,8 +87,12 @@ void ZRVFakeMediaPlayer::setPosition(double position) {
 }
 
 void ZRVFakeMediaPlayer::setTime(std::int64_t milliseconds) {
-    // libVLC only seeks in an open recording.
+    // As the libVLC player does, a player that is not open goes there once
+    // it plays.
     if (m_state != State::Playing && m_state != State::Paused) {
+        if (!m_path.isEmpty()) {
+            m_pendingTime = milliseconds;
+        }
         return;
     }
     m_time = std::clamp<std::int64_t>(milliseconds, 0, m_length);

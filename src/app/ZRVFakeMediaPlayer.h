@@ -2,6 +2,8 @@
 
 #include "app/ZRVMediaPlayer.h"
 
+#include <optional>
+
 // A player on a clock that moves only when a test calls advance(), so that the
 // playback rules can be checked step by step and without waiting.
 class ZRVFakeMediaPlayer final : public ZRVMediaPlayer {
@@ -72,4 +74,5 @@ private:
     QSize m_videoSize;
     WId m_window = 0;
     Start m_nextStart = Start::Plays;
+    std::optional<std::int64_t> m_pendingTime;
 };

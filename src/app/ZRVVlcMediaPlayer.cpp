@@ -5,7 +5,10 @@
 #include <QFile>
 #include <QPointer>
 #include <algorithm>
+#include <chrono>
+#include <cmath>
 #include <mutex>
+#include <utility>
 #include <vector>
 #include <vlc/vlc.h>
 
@@ -23,6 +26,12 @@ constexpr libvlc_event_e kEvents[] = {
     libvlc_MediaPlayerEncounteredError, libvlc_MediaPlayerTimeChanged,
     libvlc_MediaPlayerLengthChanged,
 };
+
+std::int64_t nowNs() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 } // namespace
 
@@ -87,13 +96,16 @@ void ZRVVlcMediaPlayer::attachEvents(bool attach) {
 }
 
 void ZRVVlcMediaPlayer::onEvent(const libvlc_event_t* event, void* opaque) {
-    // Runs on a libVLC thread: copy what the event says and leave.
-    QPointer<ZRVVlcMediaPlayer> self(static_cast<ZRVVlcMediaPlayer*>(opaque));
-    const auto post = [&self](auto job) {
+    // Runs on a libVLC thread: copy what the event says and leave. Events of
+    // a recording that has since been replaced are dropped when they arrive.
+    auto* player = static_cast<ZRVVlcMediaPlayer*>(opaque);
+    const auto generation = player->m_mediaGeneration.load();
+    QPointer<ZRVVlcMediaPlayer> self(player);
+    const auto post = [&self, generation](auto job) {
         QMetaObject::invokeMethod(
             self.data(),
-            [self, job] {
-                if (self) {
+            [self, job, generation] {
+                if (self && self->m_mediaGeneration.load() == generation) {
                     job(*self);
                 }
             },
@@ -122,6 +134,8 @@ void ZRVVlcMediaPlayer::onEvent(const libvlc_event_t* event, void* opaque) {
         break;
     case libvlc_MediaPlayerTimeChanged: {
         const std::int64_t time = event->u.media_player_time_changed.new_time;
+        player->m_reportedTime.store(time);
+        player->m_reportedAtNs.store(nowNs());
         post([time](ZRVVlcMediaPlayer& p) { emit p.timeChanged(time); });
         break;
     }
@@ -140,6 +154,9 @@ void ZRVVlcMediaPlayer::handleState(State state) {
         // The audio output only exists once playing, so settings made before
         // would otherwise be lost.
         applyAudioSettings();
+        if (m_pendingTime) {
+            libvlc_media_player_set_time(m_player, *std::exchange(m_pendingTime, std::nullopt));
+        }
     }
     if (state == State::Stopped) {
         // libVLC follows its end, and a failure, with a stop of its own; that
@@ -167,7 +184,8 @@ void ZRVVlcMediaPlayer::setMedia(const QString& path) {
         return;
     }
     m_path = path;
-    m_stopRequested = true;
+    m_pendingTime.reset();
+    ++m_mediaGeneration;
     libvlc_media_player_stop(m_player);
     libvlc_media_t* media = nullptr;
     if (!path.isEmpty()) {
@@ -217,29 +235,56 @@ double ZRVVlcMediaPlayer::position() const {
     if (m_state == State::Ended) {
         return 1.0;
     }
+    if (const auto total = length(); total > 0) {
+        return std::clamp(static_cast<double>(time()) / static_cast<double>(total), 0.0, 1.0);
+    }
     const float position = m_player != nullptr ? libvlc_media_player_get_position(m_player) : 0.0F;
     return std::clamp(static_cast<double>(position), 0.0, 1.0);
 }
 
 void ZRVVlcMediaPlayer::setPosition(double position) {
-    if (m_player != nullptr) {
-        libvlc_media_player_set_position(m_player,
-                                         static_cast<float>(std::clamp(position, 0.0, 1.0)));
+    if (m_player == nullptr) {
+        return;
     }
+    position = std::clamp(position, 0.0, 1.0);
+    if (const auto total = length(); total > 0) {
+        setTime(static_cast<std::int64_t>(std::llround(position * static_cast<double>(total))));
+        return;
+    }
+    libvlc_media_player_set_position(m_player, static_cast<float>(position));
 }
 
+// libVLC moves its clock only about four times a second; between its reports
+// the time is the last report plus the wall time since, at the play rate. A
+// seek shows at once as a clock that no longer matches the last report.
 std::int64_t ZRVVlcMediaPlayer::time() const {
     if (m_state == State::Ended) {
         return length();
     }
-    const auto time = m_player != nullptr ? libvlc_media_player_get_time(m_player) : 0;
-    return std::max<std::int64_t>(time, 0);
+    const auto reported = m_player != nullptr ? libvlc_media_player_get_time(m_player) : 0;
+    if (m_state == State::Playing && reported > 0 && reported == m_reportedTime.load()) {
+        const double sinceMs = static_cast<double>(nowNs() - m_reportedAtNs.load()) / 1e6;
+        const double ahead = std::clamp(sinceMs, 0.0, kLongestReportGapMs) * rate();
+        auto estimate = reported + static_cast<std::int64_t>(std::llround(ahead));
+        if (const auto total = length(); total > 0) {
+            estimate = std::min(estimate, total);
+        }
+        return estimate;
+    }
+    return std::max<std::int64_t>(reported, 0);
 }
 
+// A player that is not open (stopped, or at its end) cannot seek; the time is
+// kept and gone to as soon as it plays again.
 void ZRVVlcMediaPlayer::setTime(std::int64_t milliseconds) {
-    if (m_player != nullptr) {
-        libvlc_media_player_set_time(m_player, std::max<std::int64_t>(milliseconds, 0));
+    if (m_player == nullptr) {
+        return;
     }
+    milliseconds = std::max<std::int64_t>(milliseconds, 0);
+    if (m_state != State::Playing && m_state != State::Paused && !m_path.isEmpty()) {
+        m_pendingTime = milliseconds;
+    }
+    libvlc_media_player_set_time(m_player, milliseconds);
 }
 
 std::int64_t ZRVVlcMediaPlayer::length() const {
@@ -327,6 +372,10 @@ bool ZRVVlcMediaPlayer::saveSnapshot(const QString& path, int width, int height)
 void ZRVVlcMediaPlayer::setVideoWindow(WId window) {
     if (m_player != nullptr && m_frameOutput == nullptr) {
         libvlc_media_player_set_xwindow(m_player, static_cast<std::uint32_t>(window));
+        // Clicks and keys over the picture belong to the window, which is
+        // dragged by them and has its own shortcuts.
+        libvlc_video_set_mouse_input(m_player, 0);
+        libvlc_video_set_key_input(m_player, 0);
     }
 }
 

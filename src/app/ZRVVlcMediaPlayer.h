@@ -3,8 +3,10 @@
 #include "app/ZRVMediaPlayer.h"
 
 #include <QStringList>
+#include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 
 struct libvlc_instance_t;
 struct libvlc_media_player_t;
@@ -80,7 +82,18 @@ private:
     void applyAudioSettings();
     QList<int> audioTrackIds() const;
 
+    // libVLC reports its clock every quarter second or so; an estimate is
+    // never carried further than this past a report.
+    static constexpr double kLongestReportGapMs = 400.0;
+
     libvlc_media_player_t* m_player = nullptr;
+    // Bumped whenever the recording is replaced; written on the UI thread,
+    // read on libVLC's.
+    std::atomic<quint64> m_mediaGeneration{0};
+    // The last time report and when it came, written on libVLC's thread.
+    std::atomic<std::int64_t> m_reportedTime{-1};
+    std::atomic<std::int64_t> m_reportedAtNs{0};
+    std::optional<std::int64_t> m_pendingTime;
     std::unique_ptr<ZRVVlcFrameOutput> m_frameOutput;
     QString m_path;
     State m_state = State::Idle;

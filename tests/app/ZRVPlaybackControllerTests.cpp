@@ -377,3 +377,17 @@ TEST_F(PlaybackTest, ClickingThePositionSliderSeeksToThePlaceClicked) {
     EXPECT_NEAR(player1().position(), 0.75, 0.03);
     EXPECT_NEAR(playInfo().position(), 0.75, 0.03);
 }
+
+TEST_F(PlaybackTest, PlayAfterTheEndStartsWhereTheSliderWasMovedBackTo) {
+    openTwoMoments();
+    playStarted(0);
+    tick(kLength / 1000.0);
+    ASSERT_EQ(player1().state(), ZRVMediaPlayer::State::Ended);
+    view().videoPositionSlider->setValue(ZRVPlaybackController::kSliderSteps / 2);
+    tick(0.3);
+    view().playButton->click();
+    tick(0.1);
+    EXPECT_TRUE(player1().isPlaying());
+    EXPECT_EQ(player1().time(), kLength / 2);
+    EXPECT_EQ(player2().time(), kLength / 2);
+}
