@@ -43,7 +43,12 @@ void ZRVStepKeeper::listen(ZRVMediaPlayer& player, ZRVPlayClock& clock) {
                     clock.forget();
                     return;
                 }
-                clock.report(static_cast<double>(milliseconds), now, player.rate());
+                // The player's own clock says where it is now, the report
+                // having waited in the queue for a moment; a player that has
+                // none gives the report as it stands.
+                const auto current = player.time();
+                clock.report(static_cast<double>(current > 0 ? current : milliseconds), now,
+                             player.rate());
             });
     connect(&player, &ZRVMediaPlayer::stateChanged, this, [&clock] { clock.forget(); });
 }
