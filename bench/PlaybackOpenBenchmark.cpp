@@ -4,6 +4,7 @@
 #include "app/ZRVMediaPlayer.h"
 #include "app/ZRVPlaybackController.h"
 #include "app/ZRVVlcMediaPlayer.h"
+#include "support/BusyWait.h"
 #include "support/Stopwatch.h"
 #include "support/TemporaryDirectory.h"
 
@@ -38,18 +39,6 @@ double seconds(Clock::time_point start) {
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
-}
-
-void waitFor(const std::function<bool()>& done) {
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done()) {
-            loop.quit();
-        }
-    });
-    poll.start(0);
-    loop.exec();
 }
 
 // One plain libVLC player, made once like the viewer's, told of its start by
@@ -148,7 +137,7 @@ int main(int argc, char** argv) {
     ZRVAppDelegate delegate(options);
     delegate.awakeFromNib();
     delegate.mediaListController()->openDirectory(QString::fromStdString(card.path().string()));
-    waitFor([&] { return delegate.mediaListController()->model()->rowCount() == 2; });
+    busyWaitFor([&] { return delegate.mediaListController()->model()->rowCount() == 2; });
 
     // One of each first, so that neither side pays for loading plugins or
     // reading the files from disk.

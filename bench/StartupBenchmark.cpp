@@ -2,6 +2,7 @@
 #include "app/ZRVAppDelegate.h"
 #include "app/ZRVMediaListController.h"
 #include "app/ZRVMediaListModel.h"
+#include "support/BusyWait.h"
 #include "support/Stopwatch.h"
 #include "support/TemporaryDirectory.h"
 
@@ -31,18 +32,6 @@ void writeCard(const TemporaryDirectory& card) {
     }
 }
 
-void waitFor(const std::function<bool()>& done) {
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done()) {
-            loop.quit();
-        }
-    });
-    poll.start(0);
-    loop.exec();
-}
-
 double viewerSeconds(const QString& card) {
     return Stopwatch::bestSeconds(kRuns, [&] {
         ZRVAppDelegate::Options options;
@@ -50,7 +39,7 @@ double viewerSeconds(const QString& card) {
         ZRVAppDelegate delegate(options);
         delegate.awakeFromNib();
         delegate.applicationDidFinishLaunching();
-        waitFor([&] {
+        busyWaitFor([&] {
             return delegate.window()->isVisible() &&
                    delegate.mediaListController()->model()->rowCount() == 2 * kMoments;
         });
@@ -66,7 +55,7 @@ double bareWindowSeconds() {
         }
         table.resize(1020, 640);
         table.show();
-        waitFor([&] { return table.isVisible(); });
+        busyWaitFor([&] { return table.isVisible(); });
     });
 }
 

@@ -6,16 +6,13 @@
 #include "app/ZRVPlaybackController.h"
 #include "app/ZRVPresentationController.h"
 #include "app/ZRVVlcMediaPlayer.h"
-#include "support/ProgramRun.h"
-#include "support/TemporaryDirectory.h"
+#include "support/DemoCard.h"
+#include "support/EventLoopWait.h"
 
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QSettings>
 #include <QSlider>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <random>
@@ -24,54 +21,22 @@ namespace {
 
 using State = ZRVMediaPlayer::State;
 
-bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs) {
-            return false;
-        }
-        QEventLoop loop;
-        QTimer::singleShot(10, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
-}
-
-void pause(int milliseconds) {
-    waitFor([] { return false; }, milliseconds);
-}
-
 // The whole window on real libVLC players with dummy outputs and real timers,
 // on a demo card of three twelve-second moments. The last moment has lost its
 // front file, and a damaged recording sorts after everything else.
 class PlaybackOnLibVlc : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        ZRVVlcMediaPlayer::setInstanceArguments(
-            {QStringLiteral("--vout=dummy"), QStringLiteral("--aout=dummy")});
-        card = std::make_unique<TemporaryDirectory>();
-        const auto run = ProgramRun::run({ZORVA_TOOL_PATH, "sample-card", card->path().string(),
-                                          "--moments", "3", "--seconds", "12"});
-        ASSERT_EQ(run.exitCode, 0) << run.err;
-        std::vector<std::filesystem::path> fronts;
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(card->path())) {
-            if (entry.path().filename().string().ends_with("_F.avi")) {
-                fronts.push_back(entry.path());
-            }
-        }
+        card = DemoCard::make(3, 12);
+        const auto fronts = card->recordings("_F.avi");
         ASSERT_EQ(fronts.size(), 3u);
-        std::sort(fronts.begin(), fronts.end(), [](const auto& a, const auto& b) {
-            return a.filename().string().substr(a.filename().string().find('_')) <
-                   b.filename().string().substr(b.filename().string().find('_'));
-        });
         std::filesystem::remove(fronts.back());
         std::mt19937 random(11);
         std::string noise(300000, '\0');
         for (auto& byte : noise) {
             byte = static_cast<char>(random());
         }
-        card->write("DCIM/EVENT/event_20991231_235959_F.avi", noise);
+        card->folder().write("DCIM/EVENT/event_20991231_235959_F.avi", noise);
     }
     static void TearDownTestSuite() { card.reset(); }
 
@@ -83,8 +48,7 @@ protected:
         options.alert = [](QWidget*, const QString&) {};
         delegate = std::make_unique<ZRVAppDelegate>(options);
         delegate->awakeFromNib();
-        delegate->mediaListController()->openDirectory(
-            QString::fromStdString(card->path().string()));
+        delegate->mediaListController()->openDirectory(card->path());
         ASSERT_TRUE(waitFor(
             [this] { return delegate->mediaListController()->model()->rowCount() == kRows; },
             5000));
@@ -114,7 +78,7 @@ protected:
     static constexpr int kRearAloneRow = 4;
     static constexpr int kDamagedRow = 5;
 
-    static inline std::unique_ptr<TemporaryDirectory> card;
+    static inline std::unique_ptr<DemoCard> card;
     QTemporaryDir settingsDir;
     std::unique_ptr<ZRVAppDelegate> delegate;
 };
@@ -129,7 +93,7 @@ TEST_F(PlaybackOnLibVlc, AMomentOpensWithBothCamerasPlayingAndTheirClocksTogethe
     EXPECT_TRUE(delegate->playInfo()->isPlaying());
     EXPECT_EQ(delegate->playInfo()->audioMediaDirection(), 0) << "the front file has sound";
     EXPECT_EQ(playback().blackBoxData().gSensors().size(), 120u) << "ten samples a second";
-    pause(1500);
+    runEventsFor(1500);
     EXPECT_GT(player1().time(), 1000);
     EXPECT_LT(std::abs(offset()), 300);
 }
@@ -140,7 +104,7 @@ TEST_F(PlaybackOnLibVlc, SeekJumpSwapDoubleSpeedPauseAndResumeKeepBothCamerasTog
 
     delegate->view().videoPositionSlider->setValue(ZRVPlaybackController::kSliderSteps / 2);
     ASSERT_TRUE(waitFor([this] { return !playback().moving(); }, 2000));
-    pause(400);
+    runEventsFor(400);
     EXPECT_NEAR(player1().time(), 6400, 600);
     EXPECT_LT(std::abs(offset()), 300);
 
@@ -148,16 +112,16 @@ TEST_F(PlaybackOnLibVlc, SeekJumpSwapDoubleSpeedPauseAndResumeKeepBothCamerasTog
     ASSERT_TRUE(waitFor([this] { return !playback().moving(); }, 2000));
     EXPECT_LT(player1().time(), 1500) << "under ten seconds played: back to the start";
 
-    pause(300);
+    runEventsFor(300);
     playback().jumpForward();
     ASSERT_TRUE(waitFor([this] { return !playback().moving(); }, 2000));
-    pause(400);
+    runEventsFor(400);
     EXPECT_GT(player1().time(), 10000);
     EXPECT_LT(std::abs(offset()), 300);
 
     delegate->view().videoPositionSlider->setValue(ZRVPlaybackController::kSliderSteps / 10);
     ASSERT_TRUE(waitFor([this] { return !playback().moving(); }, 2000));
-    pause(300);
+    runEventsFor(300);
     playback().swapPlayer();
     EXPECT_TRUE(fileName(player1()).endsWith(QStringLiteral("_R.avi")));
     ASSERT_TRUE(waitFor([this] { return !playback().swapping(); }, 3000));
@@ -168,7 +132,7 @@ TEST_F(PlaybackOnLibVlc, SeekJumpSwapDoubleSpeedPauseAndResumeKeepBothCamerasTog
     delegate->presentation()->increaseSpeed();
     EXPECT_DOUBLE_EQ(player1().rate(), 2.0);
     const auto before = player1().time();
-    pause(1000);
+    runEventsFor(1000);
     EXPECT_GT(player1().time() - before, 1500) << "double speed";
     EXPECT_LT(std::abs(offset()), 400);
 
@@ -178,7 +142,7 @@ TEST_F(PlaybackOnLibVlc, SeekJumpSwapDoubleSpeedPauseAndResumeKeepBothCamerasTog
         2000));
     EXPECT_FALSE(delegate->playInfo()->isPlaying());
     const auto stoppedAt = player1().time();
-    pause(500);
+    runEventsFor(500);
     EXPECT_EQ(player1().time(), stoppedAt);
     playback().clickPlayButton();
     ASSERT_TRUE(waitFor([this] { return bothPlaying(); }, 2000));

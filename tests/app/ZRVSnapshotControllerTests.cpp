@@ -1,8 +1,9 @@
 #include "app/ZRVFakeMediaPlayer.h"
 #include "app/ZRVSnapshotController.h"
 #include "app/ZRVVlcMediaPlayer.h"
+#include "support/DemoCard.h"
+#include "support/EventLoopWait.h"
 #include "support/PrivateRuntimeFolder.h"
-#include "support/ProgramRun.h"
 #include "support/TemporaryDirectory.h"
 
 #include <QCoreApplication>
@@ -30,20 +31,6 @@ void collectPlayerLog(QtMsgType, const QMessageLogContext& context, const QStrin
     if (context.category != nullptr && QLatin1String(context.category) == "zorva.player") {
         playerLog << message;
     }
-}
-
-bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs) {
-            return false;
-        }
-        QEventLoop loop;
-        QTimer::singleShot(10, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
 }
 
 QByteArray readAll(const QString& path) {
@@ -286,17 +273,8 @@ TEST_F(ZRVSnapshotControllerTest, PrintFailuresGoToTheLogInTheirOwnWords) {
 class ZRVSnapshotControllerVlcTest : public ZRVSnapshotControllerTest {
 protected:
     static void SetUpTestSuite() {
-        ZRVVlcMediaPlayer::setInstanceArguments(
-            {QStringLiteral("--vout=dummy"), QStringLiteral("--aout=dummy")});
-        card = std::make_unique<TemporaryDirectory>();
-        const auto run = ProgramRun::run({ZORVA_TOOL_PATH, "sample-card", card->path().string(),
-                                          "--moments", "1", "--seconds", "4"});
-        ASSERT_EQ(run.exitCode, 0) << run.err;
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(card->path())) {
-            if (entry.path().filename().string().ends_with("_F.avi")) {
-                front = QString::fromStdString(entry.path().string());
-            }
-        }
+        card = DemoCard::make(1, 4);
+        front = card->first("_F.avi");
     }
     static void TearDownTestSuite() { card.reset(); }
 
@@ -309,7 +287,7 @@ protected:
         ASSERT_TRUE(waitFor([this] { return vlc.isPlaying() && vlc.time() > 500; }, 5000));
     }
 
-    static inline std::unique_ptr<TemporaryDirectory> card;
+    static inline std::unique_ptr<DemoCard> card;
     static inline QString front;
     ZRVVlcMediaPlayer vlc;
 };

@@ -1,8 +1,8 @@
 #include "app/ZRVStepKeeper.h"
 #include "app/ZRVVlcMediaPlayer.h"
+#include "support/DemoCard.h"
 #include "support/EventLoopWait.h"
 #include "support/FrameNumberReader.h"
-#include "support/ProgramRun.h"
 #include "support/TemporaryDirectory.h"
 
 #include <QImage>
@@ -102,20 +102,9 @@ double shareWithinOneFrame(const std::vector<int>& ahead) {
 class ZRVStepKeeperTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        ZRVVlcMediaPlayer::setInstanceArguments(
-            {QStringLiteral("--vout=dummy"), QStringLiteral("--aout=dummy")});
-        card = std::make_unique<TemporaryDirectory>();
-        const auto run = ProgramRun::run({ZORVA_TOOL_PATH, "sample-card", card->path().string(),
-                                          "--moments", "1", "--seconds", "12"});
-        ASSERT_EQ(run.exitCode, 0) << run.err;
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(card->path())) {
-            const auto name = entry.path().filename().string();
-            if (name.ends_with("_F.avi")) {
-                front = QString::fromStdString(entry.path().string());
-            } else if (name.ends_with("_R.avi")) {
-                rear = QString::fromStdString(entry.path().string());
-            }
-        }
+        card = DemoCard::make(1, 12);
+        front = card->first("_F.avi");
+        rear = card->first("_R.avi");
     }
     static void TearDownTestSuite() { card.reset(); }
 
@@ -167,7 +156,7 @@ protected:
         EXPECT_EQ(keeper->correctionFactor(), 1.0);
     }
 
-    static inline std::unique_ptr<TemporaryDirectory> card;
+    static inline std::unique_ptr<DemoCard> card;
     static inline QString front;
     static inline QString rear;
     FrameLog mainFrames;

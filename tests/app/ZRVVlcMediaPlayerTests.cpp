@@ -1,5 +1,6 @@
 #include "app/ZRVVlcMediaPlayer.h"
-#include "support/ProgramRun.h"
+#include "support/DemoCard.h"
+#include "support/EventLoopWait.h"
 #include "support/TemporaryDirectory.h"
 
 #include <QElapsedTimer>
@@ -15,40 +16,13 @@ namespace {
 
 using State = ZRVMediaPlayer::State;
 
-// Runs the UI thread's event loop until the condition holds or the time is
-// up; libVLC's reports only arrive through that loop.
-bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs) {
-            return false;
-        }
-        QEventLoop loop;
-        QTimer::singleShot(10, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
-}
-
 // One four-second demo card for the whole suite: writing it is the slow part.
 class ZRVVlcMediaPlayerTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        ZRVVlcMediaPlayer::setInstanceArguments(
-            {QStringLiteral("--vout=dummy"), QStringLiteral("--aout=dummy")});
-        card = std::make_unique<TemporaryDirectory>();
-        const auto run = ProgramRun::run({ZORVA_TOOL_PATH, "sample-card", card->path().string(),
-                                          "--moments", "1", "--seconds", "4"});
-        ASSERT_EQ(run.exitCode, 0) << run.err;
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(card->path())) {
-            const auto name = entry.path().filename().string();
-            if (name.ends_with("_F.avi")) {
-                front = QString::fromStdString(entry.path().string());
-            } else if (name.ends_with("_R.avi")) {
-                rear = QString::fromStdString(entry.path().string());
-            }
-        }
+        card = DemoCard::make(1, 4);
+        front = card->first("_F.avi");
+        rear = card->first("_R.avi");
     }
     static void TearDownTestSuite() { card.reset(); }
 
@@ -68,7 +42,7 @@ protected:
         return waitFor([this] { return player.state() == State::Playing; }, 5000);
     }
 
-    static inline std::unique_ptr<TemporaryDirectory> card;
+    static inline std::unique_ptr<DemoCard> card;
     static inline QString front;
     static inline QString rear;
     ZRVVlcMediaPlayer player;
@@ -96,7 +70,7 @@ TEST_F(ZRVVlcMediaPlayerTest, PausesAndResumesWhereItStopped) {
     ASSERT_TRUE(waitFor([this] { return player.state() == State::Paused; }, 3000));
     EXPECT_FALSE(player.isPlaying());
     const auto pausedAt = player.time();
-    waitFor([] { return false; }, 300);
+    runEventsFor(300);
     EXPECT_NEAR(static_cast<double>(player.time()), static_cast<double>(pausedAt), 50.0);
 
     player.play();
@@ -195,7 +169,7 @@ TEST_F(ZRVVlcMediaPlayerTest, DestroyedWhilePlayingDropsReportsStillOnTheWay) {
     waitFor([&] { return reports > 0; }, 3000);
     doomed.reset();
     const auto seen = reports;
-    waitFor([] { return false; }, 200);
+    runEventsFor(200);
     EXPECT_EQ(reports, seen);
 }
 
@@ -204,7 +178,7 @@ TEST_F(ZRVVlcMediaPlayerTest, ReleasingTheMediaLeavesNothingToPlay) {
     player.setMedia(QString());
     EXPECT_TRUE(player.media().isEmpty());
     player.play();
-    waitFor([] { return false; }, 200);
+    runEventsFor(200);
     EXPECT_FALSE(player.isPlaying());
 }
 
