@@ -14,8 +14,8 @@ public:
         std::random_device seed;
         std::mt19937_64 random(seed());
         for (;;) {
-            m_path = std::filesystem::temp_directory_path() /
-                     ("zorva-test-" + std::to_string(random()));
+            m_path =
+                std::filesystem::temp_directory_path() / ("zorva-test-" + std::to_string(random()));
             if (std::filesystem::create_directory(m_path)) {
                 break;
             }
