@@ -391,3 +391,15 @@ TEST_F(PlaybackTest, PlayAfterTheEndStartsWhereTheSliderWasMovedBackTo) {
     EXPECT_EQ(player1().time(), kLength / 2);
     EXPECT_EQ(player2().time(), kLength / 2);
 }
+
+TEST_F(PlaybackTest, DoubleClickingARowPlaysIt) {
+    delegate->applicationDidFinishLaunching();
+    openTwoMoments();
+    ZRVMediaListView* list = view().mediaListTableView;
+    const QRect row = list->visualRect(list->model()->index(2, 0));
+    // A double-click arrives as a press and release, then a double-click event.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
+    EXPECT_EQ(playback().mediaIndex(), 2);
+    EXPECT_EQ(fileName(player1()), QStringLiteral("alwa_20240101_120100_F.avi"));
+}
