@@ -23,6 +23,7 @@ public:
     // An empty path releases the current recording.
     virtual void setMedia(const QString& path) = 0;
     virtual QString media() const = 0;
+    bool hasMedia() const { return !media().isEmpty(); }
 
     virtual void play() = 0;
     virtual void pause() = 0;
@@ -30,6 +31,8 @@ public:
 
     virtual State state() const = 0;
     virtual bool isPlaying() const = 0;
+    // A finished recording stands paused at its end.
+    bool isPaused() const { return state() == State::Paused || state() == State::Ended; }
 
     // Fraction of the length, 0 to 1.
     virtual double position() const = 0;

@@ -106,20 +106,10 @@ double ZRVPlaybackController::positionSliderValue() const {
     return double(m_parts.view->videoPositionSlider->value()) / kSliderSteps;
 }
 
-bool ZRVPlaybackController::hasMedia(const ZRVMediaPlayer& player) {
-    return !player.media().isEmpty();
-}
-
-// A finished recording stands paused at its end.
-bool ZRVPlaybackController::isPausedState(const ZRVMediaPlayer& player) {
-    const auto state = player.state();
-    return state == ZRVMediaPlayer::State::Paused || state == ZRVMediaPlayer::State::Ended;
-}
-
 bool ZRVPlaybackController::isPlaying(const ZRVMediaPlayer& player) const {
     // A recording whose length is not known yet has not reached its end.
     const bool atEnd = player.length() > 0 && player.remainingTime() <= 0;
-    return hasMedia(player) && player.isPlaying() && !atEnd;
+    return player.hasMedia() && player.isPlaying() && !atEnd;
 }
 
 bool ZRVPlaybackController::playAtIndex(qint64 index) {
@@ -188,7 +178,7 @@ void ZRVPlaybackController::startPlayers(quint64 generation,
     emit blackBoxDataChanged();
     initMediaControlView();
     m_player1.play();
-    if (hasMedia(m_player2)) {
+    if (m_player2.hasMedia()) {
         m_player2.play();
     }
 }
@@ -239,7 +229,7 @@ void ZRVPlaybackController::updateVideoUI() {
         m_player2.stop();
         m_player2.setMedia(QString());
     }
-    const bool alone = !hasMedia(m_player2);
+    const bool alone = !m_player2.hasMedia();
     m_parts.view->video2View->setHidden(alone);
     m_parts.view->audioToggleButton->setHidden(alone);
 }
@@ -274,10 +264,10 @@ void ZRVPlaybackController::resetReadOuts() {
 }
 
 void ZRVPlaybackController::showVideoViews() {
-    const bool p1 = hasMedia(m_player1) && m_player1.isPlaying();
-    const bool p2 = hasMedia(m_player2) && m_player2.isPlaying();
-    m_parts.view->video1View->setVisible(p1 || isPausedState(m_player1));
-    m_parts.view->video2View->setVisible(p2 || isPausedState(m_player2));
+    const bool p1 = m_player1.hasMedia() && m_player1.isPlaying();
+    const bool p2 = m_player2.hasMedia() && m_player2.isPlaying();
+    m_parts.view->video1View->setVisible(p1 || m_player1.isPaused());
+    m_parts.view->video2View->setVisible(p2 || m_player2.isPaused());
 }
 
 void ZRVPlaybackController::mediaPlayerStateChanged(ZRVMediaPlayer& player) {
@@ -288,8 +278,8 @@ void ZRVPlaybackController::mediaPlayerStateChanged(ZRVMediaPlayer& player) {
         giveUpStart();
         return;
     }
-    const bool has1 = hasMedia(m_player1);
-    const bool has2 = hasMedia(m_player2);
+    const bool has1 = m_player1.hasMedia();
+    const bool has2 = m_player2.hasMedia();
     const bool p1 = has1 && m_player1.isPlaying();
     const bool p2 = has2 && m_player2.isPlaying();
     showVideoViews();
@@ -302,13 +292,13 @@ void ZRVPlaybackController::mediaPlayerStateChanged(ZRVMediaPlayer& player) {
         }
     };
     if (has1 && has2) {
-        if (isPausedState(m_player1) && isPausedState(m_player2)) {
+        if (m_player1.isPaused() && m_player2.isPaused()) {
             didFinishPlay();
         } else if (p1 && p2) {
             started();
         }
     } else if (has1) {
-        if (isPausedState(m_player1)) {
+        if (m_player1.isPaused()) {
             didFinishPlay();
         } else if (p1) {
             started();
@@ -317,7 +307,7 @@ void ZRVPlaybackController::mediaPlayerStateChanged(ZRVMediaPlayer& player) {
 }
 
 void ZRVPlaybackController::didStartPlayer() {
-    if (!hasMedia(m_player1)) {
+    if (!m_player1.hasMedia()) {
         return;
     }
     m_playInfo.setSpeed(m_player1.rate());
@@ -359,13 +349,13 @@ void ZRVPlaybackController::mediaPlayerTimeChanged(ZRVMediaPlayer& player) {
 
 void ZRVPlaybackController::playBoth() {
     m_player1.play();
-    if (hasMedia(m_player2)) {
+    if (m_player2.hasMedia()) {
         m_player2.play();
     }
 }
 
 void ZRVPlaybackController::clickPlayButton() {
-    if (!hasMedia(m_player1)) {
+    if (!m_player1.hasMedia()) {
         return;
     }
     if (m_playInfo.isPlaying()) {
@@ -378,7 +368,7 @@ void ZRVPlaybackController::clickPlayButton() {
     }
     if (m_player1.position() < kEndPosition) {
         m_player1.play();
-        if (hasMedia(m_player2)) {
+        if (m_player2.hasMedia()) {
             m_player2.play();
             syncVideoPositionDelay(0.3);
         }
@@ -412,7 +402,7 @@ void ZRVPlaybackController::moveBothTo(std::int64_t mainTime, std::int64_t secon
 }
 
 void ZRVPlaybackController::syncVideoPositionDelay(double seconds) {
-    if (!hasMedia(m_player1) || !hasMedia(m_player2)) {
+    if (!m_player1.hasMedia() || !m_player2.hasMedia()) {
         m_moving = false;
         return;
     }
@@ -452,7 +442,7 @@ void ZRVPlaybackController::jumpForward() {
                                          .arg(QStringLiteral("jumpForward"))
                                          .arg(clockText(m_player1.time()))
                                          .arg(clockText(-m_player1.remainingTime()));
-    if (m_moving || !hasMedia(m_player1)) {
+    if (m_moving || !m_player1.hasMedia()) {
         return;
     }
     if (-double(m_player1.remainingTime()) / 1000.0 > -double(kJumpSeconds)) {
@@ -467,7 +457,7 @@ void ZRVPlaybackController::jumpForward() {
 }
 
 void ZRVPlaybackController::jumpBackward() {
-    if (m_moving || !hasMedia(m_player1)) {
+    if (m_moving || !m_player1.hasMedia()) {
         return;
     }
     if (double(m_player1.time()) / 1000.0 < double(kJumpSeconds)) {
@@ -559,8 +549,8 @@ void ZRVPlaybackController::timerPlayNext() {
     if (m_preparingPlayNext) {
         return;
     }
-    const double end = hasMedia(m_player2) ? kEndPosition : kEndPositionAlone;
-    if (isPausedState(m_player1) && m_player1.position() >= end) {
+    const double end = m_player2.hasMedia() ? kEndPosition : kEndPositionAlone;
+    if (m_player1.isPaused() && m_player1.position() >= end) {
         m_preparingPlayNext = true;
         QPointer<ZRVPlaybackController> self(this);
         m_parts.scheduler(1.0, [self] {
@@ -582,12 +572,12 @@ void ZRVPlaybackController::changeAndPlay(qint64 selectedRow) {
         playAtIndex(selectedRow);
         return;
     }
-    if (isPausedState(m_player1)) {
+    if (m_player1.isPaused()) {
         m_player1.setPosition(0);
         m_player2.setPosition(0);
     }
     m_player1.play();
-    if (hasMedia(m_player2)) {
+    if (m_player2.hasMedia()) {
         m_player2.play();
         syncVideoPositionDelay(0.1);
     }

@@ -111,8 +111,6 @@ private:
     void resetReadOuts();
     void playBoth();
     void moveBothTo(std::int64_t mainTime, std::int64_t secondTime);
-    static bool hasMedia(const ZRVMediaPlayer& player);
-    static bool isPausedState(const ZRVMediaPlayer& player);
 
     Parts m_parts;
     ZRVMediaPlayer& m_player1;

@@ -152,7 +152,7 @@ void ZRVPresentationController::chooseAudioAuto() {
 }
 
 bool ZRVPresentationController::hasAudio(const ZRVMediaPlayer& player) {
-    return !player.media().isEmpty() && player.audioTrackCount() > 0;
+    return player.hasMedia() && player.audioTrackCount() > 0;
 }
 
 void ZRVPresentationController::updateAudioUI() {
@@ -163,9 +163,9 @@ void ZRVPresentationController::updateAudioUI() {
             const QSignalBlocker quiet(m_audioToggleButton);
             m_audioToggleButton->setChecked(wanted == ZRVMediaDirection::rear);
         }
-        if (!m_player1.media().isEmpty() && sideOf(m_player1) == wanted) {
+        if (m_player1.hasMedia() && sideOf(m_player1) == wanted) {
             makeAudible(m_player1, m_player2);
-        } else if (!m_player2.media().isEmpty() && sideOf(m_player2) == wanted) {
+        } else if (m_player2.hasMedia() && sideOf(m_player2) == wanted) {
             makeAudible(m_player2, m_player1);
         } else {
             muteBoth();

@@ -133,7 +133,7 @@ void ZRVSnapshotController::saveCopy(const QByteArray& picture, const QString& d
 }
 
 void ZRVSnapshotController::print() {
-    if (m_player.media().isEmpty() || !takeSnapshot()) {
+    if (!m_player.hasMedia() || !takeSnapshot()) {
         return;
     }
     m_options.printSheet->beginSheet(loadPrintInfo(), m_window,
