@@ -99,6 +99,10 @@ TEST_F(PresentationTest, ZoomGrowsByAFifthOfTheSmallestWindowThenTurnsFullScreen
     EXPECT_TRUE(window.isFullScreen());
     controller->sizeDown();
     EXPECT_FALSE(window.isFullScreen());
+
+    window.enterFullscreen();
+    controller->setVideoScaleIndex(0);
+    EXPECT_FALSE(window.isFullScreen()) << "a new recording leaves full screen";
 }
 
 TEST_F(PresentationTest, ZoomDownStopsAtTheSmallestWindowAndWaitsForPlayback) {
@@ -113,17 +117,6 @@ TEST_F(PresentationTest, ZoomDownStopsAtTheSmallestWindowAndWaitsForPlayback) {
     player1.pause();
     controller->sizeUp();
     EXPECT_EQ(window.size(), QSize(1020, 640)) << "paused";
-}
-
-TEST_F(PresentationTest, NewRecordingLeavesFullScreenButKeepsAZoomedWindow) {
-    open(player1, kFront, 1);
-    controller->sizeUp();
-    controller->setVideoScaleIndex(0);
-    EXPECT_EQ(window.size(), QSize(1224, 768));
-
-    window.enterFullscreen();
-    controller->setVideoScaleIndex(0);
-    EXPECT_FALSE(window.isFullScreen());
 }
 
 TEST_F(PresentationTest, AnimatedZoomStepsOnFromWhereTheLastStepIsGoing) {
@@ -177,7 +170,7 @@ TEST_F(PresentationTest, TheCameraWithSoundStaysAudibleAfterThePlayersExchangeMe
     EXPECT_EQ(player2.volume(), 70);
 }
 
-TEST_F(PresentationTest, AutomaticChoiceFallsBackToTheSecondPlayerThenToSilence) {
+TEST_F(PresentationTest, SoundFollowsTheChosenCameraAndFallsBackToTheOneWithSound) {
     open(player1, kFront, 0);
     open(player2, kRear, 2);
     controller->chooseAudioAuto();
@@ -191,9 +184,8 @@ TEST_F(PresentationTest, AutomaticChoiceFallsBackToTheSecondPlayerThenToSilence)
     EXPECT_TRUE(view.audioToggleButton->isHidden());
     EXPECT_TRUE(player1.isMuted());
     EXPECT_TRUE(player2.isMuted());
-}
 
-TEST_F(PresentationTest, ChoosingTheRearCameraMakesItAudibleAtTheVolume) {
+    // Both with sound: choosing the rear camera makes it the one heard.
     open(player1, kFront, 1);
     open(player2, kRear, 1);
     controller->chooseAudioAuto();

@@ -8,14 +8,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QPageSize>
 #include <QPrinter>
-#include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -133,11 +129,6 @@ private:
     QtMessageHandler m_previousHandler = nullptr;
 };
 
-TEST_F(ZRVSnapshotControllerTest, TemporaryPictureLivesInTheUserOnlyRuntimeFolder) {
-    EXPECT_EQ(ZRVSnapshotController::temporaryPicturePath(),
-              runtime.path() + QStringLiteral("/zorva_capture.jpg"));
-}
-
 TEST_F(ZRVSnapshotControllerTest, CaptureDoesNothingUnlessTheMainPlayerPlays) {
     controller->captureVideo();
     openFake();
@@ -201,7 +192,7 @@ TEST_F(ZRVSnapshotControllerTest, NoPictureFromThePlayerStopsBothCaptureAndPrint
     EXPECT_EQ(playerLog.size(), 2);
 }
 
-TEST_F(ZRVSnapshotControllerTest, PrintSheetNeedsAMediaItemAndKeepsItsPrinterWhenCancelled) {
+TEST_F(ZRVSnapshotControllerTest, PrintNeedsAMediaItemAndACancelledSheetPrintsNothing) {
     controller->print();
     EXPECT_EQ(sheet->sheetsShown, 0);
 
@@ -210,24 +201,9 @@ TEST_F(ZRVSnapshotControllerTest, PrintSheetNeedsAMediaItemAndKeepsItsPrinterWhe
     sheet->destinationIsPrinter = true;
     controller->print();
     EXPECT_EQ(sheet->sheetWindow, &window);
-    EXPECT_EQ(sheet->sheetPrinter, &controller->loadPrintInfo());
-    sheet->sheetPrinter->setPageSize(QPageSize(QPageSize::A5));
     sheet->end(0);
     EXPECT_TRUE(sheet->pages.empty());
-
-    controller->print();
-    EXPECT_EQ(sheet->sheetsShown, 2);
-    EXPECT_EQ(sheet->sheetPrinter->pageLayout().pageSize().id(), QPageSize::A5);
     EXPECT_TRUE(playerLog.isEmpty());
-}
-
-TEST_F(ZRVSnapshotControllerTest, PdfDestinationIsRefusedWithTheLogLine) {
-    openFake();
-    controller->loadPrintInfo().setOutputFormat(QPrinter::PdfFormat);
-    controller->print();
-    sheet->end(1);
-    EXPECT_TRUE(sheet->pages.empty());
-    EXPECT_EQ(playerLog, QStringList{kDestinationLine});
 }
 
 TEST_F(ZRVSnapshotControllerTest, PrinterGetsOnePageWithThePictureFittedAndCentred) {
@@ -246,16 +222,21 @@ TEST_F(ZRVSnapshotControllerTest, PrinterGetsOnePageWithThePictureFittedAndCentr
     EXPECT_NEAR(page.target.width(), paper.width(), 1);
     EXPECT_NEAR(page.target.height(), paper.width() * 360.0 / 640.0, 2);
     EXPECT_NEAR(page.target.center().y(), paper.center().y(), 1);
-    EXPECT_TRUE(playerLog.isEmpty());
 }
 
-TEST_F(ZRVSnapshotControllerTest, PrintFailuresGoToTheLogInTheirOwnWords) {
+TEST_F(ZRVSnapshotControllerTest, RefusalsAndPrintFailuresGoToTheLogInTheirOwnWords) {
     openFake();
+    controller->loadPrintInfo().setOutputFormat(QPrinter::PdfFormat);
+    controller->print();
+    sheet->end(1);
+    EXPECT_TRUE(sheet->pages.empty());
+    EXPECT_EQ(playerLog, QStringList{kDestinationLine});
+
     sheet->destinationIsPrinter = true;
     sheet->printError = 5;
     controller->print();
     sheet->end(1);
-    EXPECT_EQ(playerLog, QStringList{QStringLiteral("PMPrinterPrintWithFile returned error 5")});
+    EXPECT_EQ(playerLog.last(), QStringLiteral("PMPrinterPrintWithFile returned error 5"));
 
     controller->print();
     QFile picture(ZRVSnapshotController::temporaryPicturePath());
@@ -301,17 +282,6 @@ TEST_F(ZRVSnapshotControllerVlcTest, SavedUnderTheProposedNameTheFileHoldsAJpegF
     EXPECT_EQ(QImage::fromData(saved, "JPEG").size(), QSize(640, 360));
     EXPECT_EQ(opened,
               std::vector{QUrl::fromLocalFile(ZRVSnapshotController::temporaryPicturePath())});
-}
-
-TEST_F(ZRVSnapshotControllerVlcTest, PrintWhilePausedPrintsThePausedFrame) {
-    playFront();
-    vlc.pause();
-    ASSERT_TRUE(waitFor([this] { return vlc.state() == ZRVMediaPlayer::State::Paused; }, 3000));
-    sheet->destinationIsPrinter = true;
-    controller->print();
-    sheet->end(1);
-    ASSERT_EQ(sheet->pages.size(), 1u);
-    EXPECT_EQ(sheet->pages.front().picture.size(), QSize(640, 360));
 }
 
 } // namespace

@@ -3,10 +3,6 @@
 #include "support/EventLoopWait.h"
 #include "support/TemporaryDirectory.h"
 
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QImage>
-#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -64,33 +60,6 @@ TEST_F(ZRVVlcMediaPlayerTest, PlaysAFourSecondRecordingAndReportsItsLengthAndTim
     EXPECT_EQ(player.videoSize().isEmpty(), false);
 }
 
-TEST_F(ZRVVlcMediaPlayerTest, PausesAndResumesWhereItStopped) {
-    ASSERT_TRUE(playUntilPlaying(front));
-    player.pause();
-    ASSERT_TRUE(waitFor([this] { return player.state() == State::Paused; }, 3000));
-    EXPECT_FALSE(player.isPlaying());
-    const auto pausedAt = player.time();
-    runEventsFor(300);
-    EXPECT_NEAR(static_cast<double>(player.time()), static_cast<double>(pausedAt), 50.0);
-
-    player.play();
-    ASSERT_TRUE(waitFor([this] { return player.state() == State::Playing; }, 3000));
-    EXPECT_TRUE(waitFor([&] { return player.time() > pausedAt + 200; }, 3000));
-}
-
-TEST_F(ZRVVlcMediaPlayerTest, SeeksAndJumpsWithinTheRecording) {
-    ASSERT_TRUE(playUntilPlaying(front));
-    player.pause();
-    ASSERT_TRUE(waitFor([this] { return player.state() == State::Paused; }, 3000));
-
-    player.setTime(2500);
-    EXPECT_TRUE(waitFor([this] { return std::abs(player.time() - 2500) < 300; }, 3000))
-        << player.time();
-
-    player.jumpBackward(10);
-    EXPECT_TRUE(waitFor([this] { return player.time() < 300; }, 3000)) << player.time();
-}
-
 TEST_F(ZRVVlcMediaPlayerTest, TellsWhichCameraRecordedSound) {
     ASSERT_TRUE(playUntilPlaying(front));
     EXPECT_TRUE(waitFor([this] { return player.audioTrackCount() == 1; }, 3000));
@@ -105,18 +74,7 @@ TEST_F(ZRVVlcMediaPlayerTest, TellsWhichCameraRecordedSound) {
     EXPECT_EQ(player.audioTrack(), -1);
 }
 
-TEST_F(ZRVVlcMediaPlayerTest, KeepsVolumeAndMuteWithinRange) {
-    player.setVolume(250);
-    EXPECT_EQ(player.volume(), 200);
-    player.setVolume(-5);
-    EXPECT_EQ(player.volume(), 0);
-    player.setMute(true);
-    ASSERT_TRUE(playUntilPlaying(front));
-    EXPECT_TRUE(player.isMuted());
-    EXPECT_EQ(player.volume(), 0);
-}
-
-TEST_F(ZRVVlcMediaPlayerTest, ReachesTheEndAsAPausedPlayerAtTheEndAndCanPlayAgain) {
+TEST_F(ZRVVlcMediaPlayerTest, ReachesTheEndAsAPausedPlayerAndPlaysAgainFromATimeSetThere) {
     ASSERT_TRUE(playUntilPlaying(front));
     player.setRate(2.0);
     EXPECT_DOUBLE_EQ(player.rate(), 2.0);
@@ -127,19 +85,11 @@ TEST_F(ZRVVlcMediaPlayerTest, ReachesTheEndAsAPausedPlayerAtTheEndAndCanPlayAgai
     EXPECT_DOUBLE_EQ(player.position(), 1.0);
     EXPECT_EQ(player.remainingTime(), 0);
 
+    player.setTime(2000);
     player.play();
     EXPECT_TRUE(waitFor([this] { return player.state() == State::Playing; }, 5000));
-}
-
-TEST_F(ZRVVlcMediaPlayerTest, SavesTheShownFrameScaledToTheAskedWidth) {
-    ASSERT_TRUE(playUntilPlaying(front));
-    ASSERT_TRUE(waitFor([this] { return !player.videoSize().isEmpty(); }, 3000));
-    EXPECT_EQ(player.videoSize(), QSize(640, 360));
-    ASSERT_TRUE(waitFor([this] { return player.time() > 500; }, 3000));
-    TemporaryDirectory folder;
-    const auto path = QString::fromStdString((folder.path() / "frame.png").string());
-    ASSERT_TRUE(player.saveSnapshot(path, 320, 0));
-    EXPECT_EQ(QImage(path).size(), QSize(320, 180));
+    EXPECT_TRUE(waitFor([this] { return player.time() >= 2000; }, 3000)) << player.time();
+    EXPECT_LT(player.time(), 3500);
 }
 
 TEST_F(ZRVVlcMediaPlayerTest, DamagedFileEndsOrFailsWithoutHanging) {
@@ -171,15 +121,6 @@ TEST_F(ZRVVlcMediaPlayerTest, DestroyedWhilePlayingDropsReportsStillOnTheWay) {
     const auto seen = reports;
     runEventsFor(200);
     EXPECT_EQ(reports, seen);
-}
-
-TEST_F(ZRVVlcMediaPlayerTest, ReleasingTheMediaLeavesNothingToPlay) {
-    ASSERT_TRUE(playUntilPlaying(front));
-    player.setMedia(QString());
-    EXPECT_TRUE(player.media().isEmpty());
-    player.play();
-    runEventsFor(200);
-    EXPECT_FALSE(player.isPlaying());
 }
 
 } // namespace
