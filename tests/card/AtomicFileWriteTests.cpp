@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <iterator>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -61,5 +62,29 @@ TEST(AtomicFileWrite, FailureIsReportedAndLeavesTheOldFileIntact) {
     EXPECT_EQ(slurp(path), "old contents");
     EXPECT_EQ(entriesIn(dir.path()), 1);
     EXPECT_TRUE(writeFileAtomically(dir.path() / "missing" / "f", bytesOf("x")));
+    EXPECT_TRUE(writeFileAtomically(path / "f", bytesOf("x")));
     EXPECT_TRUE(writeFileAtomically(dir.path(), bytesOf("x")));
+
+    // A link to a device is refused, not written through nor replaced.
+    const auto full = dir.path() / "full.bin";
+    fs::create_symlink("/dev/full", full);
+    EXPECT_TRUE(writeFileAtomically(full, bytesOf("x")));
+    EXPECT_EQ(fs::read_symlink(full), "/dev/full");
+    EXPECT_TRUE(fs::is_character_file("/dev/full"));
+}
+
+TEST(AtomicFileWrite, ReadOnlyFileOrFolderIsLeftAsItIs) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "permissions do not bind root";
+    }
+    TemporaryDirectory dir;
+    const auto card = dir.path() / "card";
+    const auto path = dir.write("card/config.bin", "old");
+    fs::permissions(card, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_TRUE(writeFileAtomically(path, bytesOf("new")));
+    fs::permissions(card, fs::perms::owner_all);
+    fs::permissions(path, fs::perms::owner_read);
+    EXPECT_TRUE(writeFileAtomically(path, bytesOf("new")));
+    EXPECT_EQ(slurp(path), "old");
+    EXPECT_EQ(entriesIn(card), 1);
 }

