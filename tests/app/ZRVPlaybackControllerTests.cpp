@@ -266,19 +266,6 @@ TEST_F(PlaybackTest, AFrontFileAlonePlaysWithoutSecondAreaAndMovesOnAtItsEnd) {
     EXPECT_TRUE(playback().blackBoxData().gSensors().empty());
 }
 
-TEST_F(PlaybackTest, PlayButtonPausesAndResumesBothCameras) {
-    openTwoMoments();
-    playStarted(0);
-    tick(1.0);
-    view().playButton->click();
-    EXPECT_EQ(player1().state(), ZRVMediaPlayer::State::Paused);
-    EXPECT_EQ(player2().state(), ZRVMediaPlayer::State::Paused);
-    EXPECT_FALSE(playInfo().isPlaying());
-    view().playButton->click();
-    EXPECT_TRUE(player1().isPlaying());
-    EXPECT_TRUE(player2().isPlaying());
-}
-
 TEST_F(PlaybackTest, ARecordingThatNeverStartsIsGivenUpWithAMessage) {
     openTwoMoments();
     player1().setNextStart(ZRVFakeMediaPlayer::Start::Fails);
