@@ -1,5 +1,5 @@
+#include "common/DiagnosticLog.h"
 #include "recording/AviRecords.h"
-#include "recording/DiagnosticLog.h"
 #include "recording/ZRVAviFileWriter.h"
 #include "recording/ZRVBlackBoxData.h"
 #include "support/Stopwatch.h"

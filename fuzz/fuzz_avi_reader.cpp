@@ -1,5 +1,5 @@
-#include "recording/ByteOrder.h"
-#include "recording/DiagnosticLog.h"
+#include "common/ByteOrder.h"
+#include "common/DiagnosticLog.h"
 #include "recording/ZRVBlackBoxData.h"
 
 #include <algorithm>

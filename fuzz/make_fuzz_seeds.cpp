@@ -1,5 +1,5 @@
+#include "common/ByteOrder.h"
 #include "recording/AviRecords.h"
-#include "recording/ByteOrder.h"
 #include "recording/ZRVAviFileWriter.h"
 
 #include <algorithm>

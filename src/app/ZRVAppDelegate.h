@@ -2,7 +2,7 @@
 
 #include "app/ZRVPlayerWindowView.h"
 #include "app/ZRVScheduler.h"
-#include "recording/ZRVExecutor.h"
+#include "common/ZRVExecutor.h"
 
 #include <QObject>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "app/ZRVLanguageDefaults.h"
 
-#include "app/ZRVLog.h"
+#include "common/ui/ZRVLog.h"
 
 QStringList ZRVLanguageDefaults::preferredLanguages(const QSettings& settings,
                                                     const QStringList& systemLanguages) {

@@ -2,8 +2,8 @@
 
 #include "app/ZRVMediaPlayer.h"
 #include "app/ZRVScheduler.h"
+#include "common/ZRVExecutor.h"
 #include "recording/ZRVBlackBoxData.h"
-#include "recording/ZRVExecutor.h"
 
 #include <QObject>
 #include <QString>

@@ -1,10 +1,10 @@
 #include "app/ZRVSnapshotController.h"
 
-#include "app/ZRVLog.h"
 #include "app/ZRVMediaPlayer.h"
 #include "app/ZRVQtPrintSheet.h"
 #include "app/ZRVSnapshotFolder.h"
-#include "card/AtomicFileWrite.h"
+#include "common/AtomicFileWrite.h"
+#include "common/ui/ZRVLog.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

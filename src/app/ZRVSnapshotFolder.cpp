@@ -1,6 +1,6 @@
 #include "app/ZRVSnapshotFolder.h"
 
-#include "app/ZRVLog.h"
+#include "common/ui/ZRVLog.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 #include "app/ZRVAppDelegate.h"
 #include "app/ZRVLanguageDefaults.h"
 #include "app/ZRVScreenshot.h"
-#include "app/ZRVTranslator.h"
+#include "common/ui/ZRVTranslator.h"
 #include "controls/TKImage.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "card/ZRVClockFile.h"
 
-#include "card/AtomicFileWrite.h"
+#include "common/AtomicFileWrite.h"
 
 #include <chrono>
 #include <cstdio>

@@ -2,7 +2,7 @@
 
 #include "cli/CommandArguments.h"
 #include "cli/SettingsListing.h"
-#include "recording/DiagnosticLog.h"
+#include "common/DiagnosticLog.h"
 #include "settings/SettingAssignment.h"
 #include "settings/SettingField.h"
 #include "settings/SettingFile.h"

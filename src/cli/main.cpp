@@ -6,7 +6,7 @@
 #include "cli/SampleCardCommand.h"
 #include "cli/SettingsCommand.h"
 #include "cli/TelemetryCommand.h"
-#include "recording/DiagnosticLog.h"
+#include "common/DiagnosticLog.h"
 
 #include <cstdlib>
 #include <functional>

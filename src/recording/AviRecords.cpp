@@ -1,6 +1,6 @@
 #include "recording/AviRecords.h"
 
-#include "recording/ByteOrder.h"
+#include "common/ByteOrder.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "recording/ZRVAviFileWriter.h"
 
-#include "recording/ByteOrder.h"
+#include "common/ByteOrder.h"
 
 #include <algorithm>
 #include <cerrno>

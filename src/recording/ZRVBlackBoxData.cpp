@@ -1,7 +1,7 @@
 #include "recording/ZRVBlackBoxData.h"
 
-#include "recording/ByteOrder.h"
-#include "recording/DiagnosticLog.h"
+#include "common/ByteOrder.h"
+#include "common/DiagnosticLog.h"
 
 #include <algorithm>
 #include <array>

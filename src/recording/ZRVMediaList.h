@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recording/ZRVExecutor.h"
+#include "common/ZRVExecutor.h"
 #include "recording/ZRVMedia.h"
 #include "recording/ZRVMediaListDelegate.h"
 #include "recording/ZRVMediaPair.h"

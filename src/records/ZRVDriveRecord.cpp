@@ -1,6 +1,6 @@
 #include "records/ZRVDriveRecord.h"
 
-#include "recording/ByteOrder.h"
+#include "common/ByteOrder.h"
 
 #include <bit>
 

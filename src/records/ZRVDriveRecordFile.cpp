@@ -1,7 +1,7 @@
 #include "records/ZRVDriveRecordFile.h"
 
-#include "card/AtomicFileWrite.h"
-#include "recording/ByteOrder.h"
+#include "common/AtomicFileWrite.h"
+#include "common/ByteOrder.h"
 #include "recording/DegreeMinutes.h"
 
 #include <algorithm>

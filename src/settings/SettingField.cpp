@@ -1,6 +1,6 @@
 #include "settings/SettingField.h"
 
-#include "recording/ByteOrder.h"
+#include "common/ByteOrder.h"
 #include "settings/SettingText.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "settings/SettingFile.h"
 
-#include "card/AtomicFileWrite.h"
-#include "recording/DiagnosticLog.h"
+#include "common/AtomicFileWrite.h"
+#include "common/DiagnosticLog.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "settings/_FILEDATA.h"
 
-#include "recording/ByteOrder.h"
+#include "common/ByteOrder.h"
 #include "settings/SettingField.h"
 
 _FILEDATA _FILEDATA::fromBytes(const Bytes& bytes) {

@@ -1,5 +1,5 @@
 #include "card/FormatCommands.h"
-#include "recording/ByteOrder.h"
+#include "common/ByteOrder.h"
 #include "support/ProgramRun.h"
 #include "support/TemporaryDirectory.h"
 

@@ -1,4 +1,4 @@
-#include "recording/ByteOrder.h"
+#include "common/ByteOrder.h"
 #include "recording/ZRVAviFileWriter.h"
 #include "support/TemporaryDirectory.h"
 

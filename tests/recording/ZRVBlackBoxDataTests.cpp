@@ -1,6 +1,6 @@
+#include "common/ByteOrder.h"
+#include "common/DiagnosticLog.h"
 #include "recording/AviRecords.h"
-#include "recording/ByteOrder.h"
-#include "recording/DiagnosticLog.h"
 #include "recording/ZRVAviFileWriter.h"
 #include "recording/ZRVBlackBoxData.h"
 #include "support/TemporaryDirectory.h"

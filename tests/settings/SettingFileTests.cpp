@@ -1,4 +1,4 @@
-#include "recording/DiagnosticLog.h"
+#include "common/DiagnosticLog.h"
 #include "settings/SettingFile.h"
 #include "support/TemporaryDirectory.h"
 

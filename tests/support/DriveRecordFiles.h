@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recording/ByteOrder.h"
+#include "common/ByteOrder.h"
 #include "records/ZRVDriveRecordFile.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 #include "cli/samplecard/DriveRecordLog.h"
 
 #include "cli/samplecard/NmeaComposer.h"
-#include "recording/ByteOrder.h"
+#include "common/ByteOrder.h"
 #include "records/ZRVDriveRecordFile.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "cli/samplecard/EngineSound.h"
 
-#include "recording/ByteOrder.h"
+#include "common/ByteOrder.h"
 
 #include <cmath>
 #include <numbers>

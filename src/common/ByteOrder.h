@@ -26,7 +26,9 @@ inline std::int32_t readLEInt32(const unsigned char* p) {
     return std::bit_cast<std::int32_t>(readLE32(p));
 }
 
-inline double readLEDouble(const unsigned char* p) { return std::bit_cast<double>(readLE64(p)); }
+inline double readLEDouble(const unsigned char* p) {
+    return std::bit_cast<double>(readLE64(p));
+}
 
 inline void writeLE16(unsigned char* p, std::uint16_t v) {
     p[0] = static_cast<unsigned char>(v);
@@ -48,6 +50,8 @@ inline void writeLEInt32(unsigned char* p, std::int32_t v) {
     writeLE32(p, std::bit_cast<std::uint32_t>(v));
 }
 
-inline void writeLEDouble(unsigned char* p, double v) { writeLE64(p, std::bit_cast<std::uint64_t>(v)); }
+inline void writeLEDouble(unsigned char* p, double v) {
+    writeLE64(p, std::bit_cast<std::uint64_t>(v));
+}
 
 } // namespace ByteOrder

@@ -1,4 +1,4 @@
-#include "card/AtomicFileWrite.h"
+#include "common/AtomicFileWrite.h"
 
 #include <atomic>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "app/ZRVTranslator.h"
+#include "common/ui/ZRVTranslator.h"
 
 ZRVTranslator::ZRVTranslator(QObject* parent) : QTranslator(parent) {}
 

@@ -1,3 +1,3 @@
-#include "app/ZRVLog.h"
+#include "common/ui/ZRVLog.h"
 
 Q_LOGGING_CATEGORY(zorvaPlayer, "zorva.player")

@@ -1,5 +1,5 @@
 #include "app/ZRVLanguageDefaults.h"
-#include "app/ZRVTranslator.h"
+#include "common/ui/ZRVTranslator.h"
 #include "recording/ZRVMediaListCell.h"
 
 #include <QCoreApplication>
@@ -16,10 +16,7 @@
 namespace {
 
 QString repositoryRoot() {
-    QDir dir = QFileInfo(QString::fromUtf8(__FILE__)).absoluteDir();
-    dir.cdUp();
-    dir.cdUp();
-    return dir.absolutePath();
+    return QStringLiteral(ZORVA_SOURCE_DIR);
 }
 
 // source text -> translation of the InfoPlist context of a .ts file.
