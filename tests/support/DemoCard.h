@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ZRVVlcMediaPlayer.h"
+#include "platform/ZRVVlcMediaPlayer.h"
 #include "support/ProgramRun.h"
 #include "support/TemporaryDirectory.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ZRVVlcMediaPlayer.h"
+#include "platform/ZRVVlcMediaPlayer.h"
 #include "support/FrameNumberReader.h"
 
 #include <QImage>

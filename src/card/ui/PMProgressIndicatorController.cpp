@@ -1,8 +1,8 @@
 #include "card/ui/PMProgressIndicatorController.h"
 
-#include "card/ui/PMLauncherEntry.h"
-#include "card/ui/PMProgressIndicator.h"
+#include "controls/PMProgressIndicator.h"
 #include "controls/TKImage.h"
+#include "platform/PMLauncherEntry.h"
 
 #include <QColor>
 #include <QCoreApplication>

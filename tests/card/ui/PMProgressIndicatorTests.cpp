@@ -1,6 +1,6 @@
-#include "card/ui/PMLauncherEntry.h"
-#include "card/ui/PMProgressIndicator.h"
 #include "card/ui/PMProgressIndicatorController.h"
+#include "controls/PMProgressIndicator.h"
+#include "platform/PMLauncherEntry.h"
 #include "support/EventLoopWait.h"
 
 #include <QDBusArgument>

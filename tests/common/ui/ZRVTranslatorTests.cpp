@@ -1,4 +1,4 @@
-#include "app/ZRVLanguageDefaults.h"
+#include "app/ui/ZRVLanguageDefaults.h"
 #include "common/ui/ZRVTranslator.h"
 #include "recording/ZRVMediaListCell.h"
 

@@ -1,0 +1,112 @@
+#include "app/ui/ZRVMediaListModel.h"
+
+#include "controls/TKImage.h"
+#include "recording/ZRVMedia.h"
+#include "recording/ZRVMediaListCell.h"
+
+#include <QCoreApplication>
+#include <QFont>
+#include <QIcon>
+
+namespace {
+
+Qt::Alignment alignmentOf(ZRVMediaListCell::Alignment alignment) {
+    return alignment == ZRVMediaListCell::Alignment::left ? Qt::AlignLeft | Qt::AlignVCenter
+                                                          : Qt::AlignCenter;
+}
+
+QString fromStd(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
+
+ZRVMediaListModel::ZRVMediaListModel(QObject* parent) : QAbstractTableModel(parent) {
+    for (const auto& column : ZRVMediaListCell::columns()) {
+        m_columnNames << QCoreApplication::translate("InfoPlist",
+                                                     std::string(column.titleKey).c_str());
+    }
+}
+
+void ZRVMediaListModel::reload(std::vector<std::shared_ptr<const ZRVMedia>> medias) {
+    beginResetModel();
+    m_medias = std::move(medias);
+    endResetModel();
+}
+
+std::shared_ptr<const ZRVMedia> ZRVMediaListModel::mediaAtRow(int row) const {
+    if (row < 0 || std::size_t(row) >= m_medias.size()) {
+        return nullptr;
+    }
+    return m_medias[std::size_t(row)];
+}
+
+int ZRVMediaListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_medias.size());
+}
+
+int ZRVMediaListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(ZRVMediaListCell::columns().size());
+}
+
+QVariant ZRVMediaListModel::data(const QModelIndex& index, int role) const {
+    const auto media = mediaAtRow(index.row());
+    const auto& columns = ZRVMediaListCell::columns();
+    if (media == nullptr || index.column() < 0 || std::size_t(index.column()) >= columns.size()) {
+        return {};
+    }
+    const auto& column = columns[std::size_t(index.column())];
+    switch (role) {
+    case Qt::DisplayRole: {
+        const ZRVMediaListCell cell = ZRVMediaListCell::forColumn(*media, column.identifier);
+        if (!cell.textKey.empty()) {
+            return QCoreApplication::translate("InfoPlist", cell.textKey.c_str());
+        }
+        return QString::fromStdString(cell.text);
+    }
+    case Qt::DecorationRole: {
+        const ZRVMediaListCell cell = ZRVMediaListCell::forColumn(*media, column.identifier);
+        if (cell.imageName.empty()) {
+            return {};
+        }
+        const QPixmap image = TKImage::named(QString::fromStdString(cell.imageName));
+        // As an icon, so the view draws it at its icon size whatever the
+        // image's own size.
+        return image.isNull() ? QVariant() : QVariant(QIcon(image));
+    }
+    case ImageNameRole:
+        return QString::fromStdString(
+            ZRVMediaListCell::forColumn(*media, column.identifier).imageName);
+    case IdentifierRole:
+        return fromStd(column.identifier);
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(alignmentOf(column.alignment));
+    case Qt::FontRole: {
+        // Eleven pixels, narrowed where the font allows it, so a full file
+        // name fits the 334-point column.
+        QFont font;
+        font.setPixelSize(11);
+        font.setStretch(QFont::Condensed);
+        return font;
+    }
+    default:
+        return {};
+    }
+}
+
+QVariant ZRVMediaListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_columnNames.size()) {
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+    const auto& column = ZRVMediaListCell::columns()[std::size_t(section)];
+    switch (role) {
+    case Qt::DisplayRole:
+        return m_columnNames[section];
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(alignmentOf(column.alignment));
+    case IdentifierRole:
+        return fromStd(column.identifier);
+    default:
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+}

@@ -1,0 +1,130 @@
+#pragma once
+
+#include "app/ui/ZRVScheduler.h"
+#include "common/ZRVExecutor.h"
+#include "platform/ZRVMediaPlayer.h"
+#include "recording/ZRVBlackBoxData.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QSlider;
+class ZRVBusyIndicator;
+class ZRVMediaList;
+class ZRVPlayInfo;
+class ZRVPlayerWindowView;
+class ZRVPresentationController;
+class ZRVSidePanel;
+
+// The two players of one moment. The main player is the master: every seek
+// acts on it, and the second player is moved to its position shortly after.
+// Opens a recording with its telemetry, starts, pauses, seeks, jumps and
+// swaps the players, and moves on to the next recording at the end.
+class ZRVPlaybackController : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr double kEndPosition = 0.998;
+    // Without a second camera the main one is watched a little earlier, as a
+    // lone file may stop just short of its last frame.
+    static constexpr double kEndPositionAlone = 0.988;
+    static constexpr int kJumpSeconds = 10;
+    static constexpr double kWatchSeconds = 1.0;
+    static constexpr double kStartTimeoutSeconds = 10.0;
+    // How long nothing else should move the second player after both were
+    // moved together or a recording was opened.
+    static constexpr double kOpeningHoldSeconds = 0.5;
+    // Sliders hold integers; this many steps make the whole recording.
+    static constexpr int kSliderSteps = 10000;
+
+    struct Parts {
+        ZRVMediaPlayer* player1 = nullptr;
+        ZRVMediaPlayer* player2 = nullptr;
+        ZRVPlayInfo* playInfo = nullptr;
+        ZRVMediaList* mediaList = nullptr;
+        const ZRVPlayerWindowView* view = nullptr;
+        ZRVPresentationController* presentation = nullptr;
+        ZRVBusyIndicator* busyIndicator = nullptr;
+        ZRVSidePanel* sidePanel = nullptr;
+        ZRVExecutor executor;
+        ZRVScheduler scheduler;
+        // Tells the user that a recording could not be played.
+        std::function<void(const QString& message)> alert;
+    };
+
+    explicit ZRVPlaybackController(Parts parts, QObject* parent = nullptr);
+
+    bool playAtIndex(qint64 index);
+    bool playNext();
+    void changeAndPlay(qint64 selectedRow);
+    void updateVideoUI();
+    void initMediaControlView();
+    bool isPlaying(const ZRVMediaPlayer& player) const;
+    void stopPlay();
+    void didStartPlayer();
+    void didFinishPlay();
+    void startTimerPlayNext();
+    void timerPlayNext();
+    void syncVideoPositionDelay(double seconds);
+
+    void mediaPlayerStateChanged(ZRVMediaPlayer& player);
+    void mediaPlayerTimeChanged(ZRVMediaPlayer& player);
+
+    void clickPlayButton();
+    void swapPlayer();
+    void videoPositionSliderMoved(double value);
+    void jumpForward();
+    void jumpBackward();
+
+    qint64 mediaIndex() const { return m_mediaIndex; }
+    void setMediaIndex(qint64 index) { m_mediaIndex = index; }
+    bool waitingForPlayStart() const { return m_waitingForPlayStart; }
+    bool preparingPlayNext() const { return m_preparingPlayNext; }
+    bool moving() const { return m_moving; }
+    double movingPosition() const { return m_movingPosition; }
+    bool swapping() const { return m_swapping; }
+    // The telemetry of the recording being played, replaced whole when the
+    // next one has been read.
+    const ZRVBlackBoxData& blackBoxData() const { return *m_blackBoxData; }
+
+signals:
+    // The second player is about to be put in step by these rules; anything
+    // else that moves it should leave it alone for this long.
+    void secondPlayerRealigning(double seconds);
+    void blackBoxDataChanged();
+
+private:
+    void bindPositionSlider(QSlider* slider);
+    void showPositionOnSliders(double position);
+    void showPlayButtonImage(bool playing);
+    double positionSliderValue() const;
+    void showVideoViews();
+    void readTelemetry(quint64 generation);
+    void startPlayers(quint64 generation, std::shared_ptr<const ZRVBlackBoxData> data);
+    void watchForStart(quint64 generation);
+    void giveUpStart();
+    void scheduleWatchTick(quint64 generation);
+    void setLogos(bool mainIsRear, bool secondIsFront);
+    void animateSwap();
+    void resetReadOuts();
+    void playBoth();
+    void moveBothTo(std::int64_t mainTime, std::int64_t secondTime);
+
+    Parts m_parts;
+    ZRVMediaPlayer& m_player1;
+    ZRVMediaPlayer& m_player2;
+    ZRVPlayInfo& m_playInfo;
+    std::shared_ptr<const ZRVBlackBoxData> m_blackBoxData;
+    qint64 m_mediaIndex = -1;
+    bool m_waitingForPlayStart = false;
+    bool m_preparingPlayNext = false;
+    bool m_moving = false;
+    double m_movingPosition = 0;
+    bool m_swapping = false;
+    int m_timeReportCounter = -1;
+    bool m_updatingSliders = false;
+    quint64 m_openGeneration = 0;
+    quint64 m_watchGeneration = 0;
+};

@@ -1,0 +1,101 @@
+#include "app/ui/ZRVScreenshot.h"
+
+#include "app/ui/CustomWindow.h"
+#include "app/ui/ZRVAppDelegate.h"
+#include "app/ui/ZRVMediaListController.h"
+#include "app/ui/ZRVPlayInfo.h"
+#include "app/ui/ZRVPlaybackController.h"
+#include "app/ui/ZRVSidePanel.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+
+ZRVScreenshot::ZRVScreenshot(ZRVAppDelegate& delegate, QString path, QObject* parent)
+    : QObject(parent), m_delegate(delegate), m_path(std::move(path)) {}
+
+QStringList ZRVScreenshot::pathsFor(const QString& path) {
+    const QFileInfo info(path);
+    const QString stem = info.path() + QLatin1Char('/') + info.completeBaseName();
+    return {path,
+            stem + QStringLiteral("-map.png"),
+            stem + QStringLiteral("-fullscreen.png"),
+            stem + QStringLiteral("-playing.png"),
+            stem + QStringLiteral("-swapped.png"),
+            stem + QStringLiteral("-fullscreen-playing.png")};
+}
+
+void ZRVScreenshot::start(bool waitForList) {
+    if (waitForList) {
+        connect(m_delegate.mediaListController(), &ZRVMediaListController::mediaListReloaded, this,
+                [this] { QTimer::singleShot(200, this, &ZRVScreenshot::takePictures); });
+    }
+    // A folder that never finishes scanning must not hold the pictures up.
+    QTimer::singleShot(waitForList ? 10000 : 300, this, &ZRVScreenshot::takePictures);
+}
+
+void ZRVScreenshot::takePictures() {
+    if (m_taken) {
+        return;
+    }
+    m_taken = true;
+    const QStringList paths = pathsFor(m_path);
+    CustomWindow* window = m_delegate.window();
+    auto grab = [window](const QString& path) {
+        QCoreApplication::processEvents();
+        return window->grab().save(path, "PNG");
+    };
+    bool ok = grab(paths[0]);
+    m_delegate.sidePanel()->clickMapViewButton();
+    ok = grab(paths[1]) && ok;
+    m_delegate.sidePanel()->clickMediaListViewButton();
+    window->enterFullscreen();
+    ok = grab(paths[2]) && ok;
+    window->leaveFullscreen();
+    if (!ok || !m_delegate.playback()->playAtIndex(0)) {
+        emit finished(ok);
+        return;
+    }
+    connect(m_delegate.playInfo(), &ZRVPlayInfo::isPlayingChanged, this, [this](bool playing) {
+        if (playing && !m_playingScheduled) {
+            m_playingScheduled = true;
+            QTimer::singleShot(2500, this, &ZRVScreenshot::takePlayingPicture);
+        }
+    });
+    QTimer::singleShot(15000, this, &ZRVScreenshot::takePlayingPicture);
+}
+
+// Playing, then with the cameras swapped, then in full screen: each picture
+// is read back from the screen a moment after the step, when the players
+// have drawn it.
+void ZRVScreenshot::takePlayingPicture() {
+    if (m_playingTaken) {
+        return;
+    }
+    m_playingTaken = true;
+    const QStringList paths = pathsFor(m_path);
+    if (!grabScreen(paths[3])) {
+        emit finished(false);
+        return;
+    }
+    m_delegate.playback()->swapPlayer();
+    QTimer::singleShot(2500, this, [this, paths] {
+        const bool swapped = grabScreen(paths[4]);
+        m_delegate.window()->enterFullscreen();
+        QTimer::singleShot(1500, this, [this, paths, swapped] {
+            const bool fullScreen = grabScreen(paths[5]);
+            m_delegate.window()->leaveFullscreen();
+            emit finished(swapped && fullScreen);
+        });
+    });
+}
+
+bool ZRVScreenshot::grabScreen(const QString& path) {
+    CustomWindow* window = m_delegate.window();
+    QCoreApplication::processEvents();
+    QScreen* screen = window->screen();
+    const QPixmap picture = screen != nullptr ? screen->grabWindow(window->winId()) : QPixmap();
+    return !picture.isNull() && picture.save(path, "PNG");
+}

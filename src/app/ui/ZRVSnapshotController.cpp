@@ -1,0 +1,211 @@
+#include "app/ui/ZRVSnapshotController.h"
+
+#include "app/ui/ZRVSnapshotFolder.h"
+#include "common/AtomicFileWrite.h"
+#include "common/ui/ZRVLog.h"
+#include "platform/ZRVMediaPlayer.h"
+#include "platform/ZRVQtPrintSheet.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QImage>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <span>
+
+namespace {
+
+constexpr int kJpegQuality = 90;
+
+std::filesystem::path nativePath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+std::optional<std::string> writeBytes(const QString& path, const QByteArray& bytes) {
+    return writeFileAtomically(nativePath(path),
+                               std::span(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                                         static_cast<std::size_t>(bytes.size())));
+}
+
+bool isJpeg(const QByteArray& bytes) {
+    return bytes.startsWith(QByteArray::fromRawData("\xFF\xD8\xFF", 3));
+}
+
+// libVLC writes its snapshots as PNG whatever the file is called; the
+// picture is to be a JPEG, so anything else is encoded again.
+std::optional<QByteArray> asJpeg(const QByteArray& picture) {
+    if (isJpeg(picture)) {
+        return picture;
+    }
+    const QImage image = QImage::fromData(picture);
+    if (image.isNull()) {
+        return std::nullopt;
+    }
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "JPEG", kJpegQuality)) {
+        return std::nullopt;
+    }
+    return jpeg;
+}
+
+// Whole picture on the page, its proportions kept, in the middle.
+QRect fittedToPage(const QSize& picture, const QRect& page) {
+    QRect target(QPoint(), picture.scaled(page.size(), Qt::KeepAspectRatio));
+    target.moveCenter(page.center());
+    return target;
+}
+
+QString chooseSavePath(QWidget* window) {
+    QFileDialog dialog(window, QStringLiteral("Save Settings"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setFilter(dialog.filter() | QDir::Hidden);
+    dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    dialog.selectFile(QString::fromLatin1(ZRVSnapshotController::kProposedSaveName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+void showWarning(QWidget* window, const QString& title, const QString& message) {
+    auto* box = new QMessageBox(QMessageBox::Warning, title, message, QMessageBox::Ok, window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+} // namespace
+
+ZRVSnapshotController::ZRVSnapshotController(ZRVMediaPlayer& player, QWidget* window,
+                                             Options options, QObject* parent)
+    : QObject(parent), m_player(player), m_window(window), m_options(std::move(options)) {
+    if (!m_options.saveChooser) {
+        m_options.saveChooser = chooseSavePath;
+    }
+    if (!m_options.opener) {
+        m_options.opener = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    }
+    if (!m_options.alert) {
+        m_options.alert = showWarning;
+    }
+    if (!m_options.printSheet) {
+        m_options.printSheet = std::make_unique<ZRVQtPrintSheet>();
+    }
+}
+
+ZRVSnapshotController::~ZRVSnapshotController() = default;
+
+QString ZRVSnapshotController::temporaryPicturePath() {
+    const QString folder = ZRVSnapshotFolder::path();
+    return folder.isEmpty() ? QString() : folder + QLatin1Char('/') + QLatin1String(kPictureName);
+}
+
+void ZRVSnapshotController::captureVideo() {
+    if (!m_player.isPlaying()) {
+        return;
+    }
+    const auto picture = takeSnapshot();
+    if (!picture) {
+        return;
+    }
+    const QString destination = m_options.saveChooser(m_window);
+    if (destination.isEmpty()) {
+        return;
+    }
+    saveCopy(*picture, destination);
+}
+
+void ZRVSnapshotController::saveCopy(const QByteArray& picture, const QString& destination) {
+    if (const auto failure = writeBytes(destination, picture)) {
+        qCWarning(zorvaPlayer).noquote() << QString::fromStdString(*failure);
+        m_options.alert(m_window, QStringLiteral("ZORVA"),
+                        QCoreApplication::translate("InfoPlist", "msg.capture_save_fail"));
+        return;
+    }
+    m_options.opener(QUrl::fromLocalFile(m_picturePath));
+}
+
+void ZRVSnapshotController::print() {
+    if (!m_player.hasMedia() || !takeSnapshot()) {
+        return;
+    }
+    m_options.printSheet->beginSheet(loadPrintInfo(), m_window,
+                                     [self = QPointer(this)](int returnCode) {
+                                         if (self) {
+                                             self->printPanelDidEnd(returnCode);
+                                         }
+                                     });
+}
+
+QPrinter& ZRVSnapshotController::loadPrintInfo() {
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    return *m_printer;
+}
+
+void ZRVSnapshotController::printPanelDidEnd(int returnCode) {
+    if (returnCode != QDialog::Accepted || m_picturePath.isEmpty()) {
+        return;
+    }
+    QPrinter& printer = loadPrintInfo();
+    if (!m_options.printSheet->printsToPrinter(printer)) {
+        qCWarning(zorvaPlayer).noquote()
+            << "Either got an error from PMSessionGetDestinationType or the print destination "
+               "wasn't kPMDestinationPrinter";
+        return;
+    }
+    QImage picture;
+    if (!picture.load(m_picturePath, "JPEG")) {
+        qCWarning(zorvaPlayer).noquote()
+            << QStringLiteral("MIME type %1 isn't supported by the printer")
+                   .arg(QStringLiteral("image/jpeg"));
+        return;
+    }
+    const QRect target =
+        fittedToPage(picture.size(), QRect(0, 0, printer.width(), printer.height()));
+    if (const int error = m_options.printSheet->printPicture(printer, picture, target);
+        error != 0) {
+        qCWarning(zorvaPlayer).noquote()
+            << QStringLiteral("PMPrinterPrintWithFile returned error %1").arg(error);
+    }
+}
+
+// The old picture goes first, so that a frame libVLC could not grab is not
+// mistaken for the last one it wrote.
+std::optional<QByteArray> ZRVSnapshotController::takeSnapshot() {
+    m_picturePath.clear();
+    const QString path = temporaryPicturePath();
+    if (path.isEmpty()) {
+        qCWarning(zorvaPlayer).noquote() << "D no private folder for the snapshot";
+        return std::nullopt;
+    }
+    QFile::remove(path);
+    QByteArray written;
+    if (m_player.saveSnapshot(path, 0, 0)) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly)) {
+            written = file.readAll();
+        }
+    }
+    auto jpeg = written.isEmpty() ? std::nullopt : asJpeg(written);
+    if (!jpeg) {
+        qCWarning(zorvaPlayer).noquote() << QStringLiteral("D snapshot fail:%1").arg(path);
+        return std::nullopt;
+    }
+    if (*jpeg != written) {
+        if (const auto failure = writeBytes(path, *jpeg)) {
+            qCWarning(zorvaPlayer).noquote() << QString::fromStdString(*failure);
+            return std::nullopt;
+        }
+    }
+    m_picturePath = path;
+    return jpeg;
+}

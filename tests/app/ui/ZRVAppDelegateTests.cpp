@@ -1,0 +1,226 @@
+#include "app/ui/CustomWindow.h"
+#include "app/ui/ZRVAppDelegate.h"
+#include "app/ui/ZRVMediaListController.h"
+#include "app/ui/ZRVMediaListModel.h"
+#include "app/ui/ZRVMediaListView.h"
+#include "app/ui/ZRVSidePanel.h"
+#include "controls/TKThreePartImageView.h"
+#include "recording/ZRVMediaList.h"
+#include "support/ZRVFakeMediaPlayer.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <deque>
+#include <gtest/gtest.h>
+
+namespace {
+
+void touch(const QString& path) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+}
+
+// Folder scans run inline, so a scan has ended when openDirectory returns
+// and only the queued reload remains.
+struct AppDelegateTest : ::testing::Test {
+    QTemporaryDir settingsDir;
+    QString chosenFolder;
+    std::unique_ptr<ZRVAppDelegate> delegate;
+
+    void SetUp() override {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+        ZRVAppDelegate::Options options;
+        options.executor = [](std::function<void()> job) { job(); };
+        options.folderChooser = [this](QWidget*) { return chosenFolder; };
+        options.busyScheduler = [](double, std::function<void()>) {};
+        options.systemLanguages = {QStringLiteral("ko-KR"), QStringLiteral("en-US")};
+        options.keepCamerasInStep = false;
+        options.playerFactory = [](QObject* parent) { return new ZRVFakeMediaPlayer(parent); };
+        delegate = std::make_unique<ZRVAppDelegate>(options);
+        delegate->awakeFromNib();
+    }
+
+    QSettings userDefaults() const {
+        return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("ZORVA"),
+                         QStringLiteral("zorva"));
+    }
+
+    const ZRVPlayerWindowView& view() const { return delegate->view(); }
+    ZRVMediaListModel* model() const { return delegate->mediaListController()->model(); }
+
+    void waitForRows(int rows) {
+        QElapsedTimer timer;
+        timer.start();
+        while (model()->rowCount() != rows && timer.elapsed() < 3000) {
+            QCoreApplication::processEvents();
+        }
+        ASSERT_EQ(model()->rowCount(), rows);
+    }
+};
+
+} // namespace
+
+TEST_F(AppDelegateTest, StartUpBuildsTheWindowInNormalModeWithTheListShown) {
+    delegate->applicationDidFinishLaunching();
+    CustomWindow* window = delegate->window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(window->size(), QSize(1020, 640));
+    EXPECT_EQ(window->initialFrame(), window->geometry());
+    EXPECT_EQ(delegate->mediaIndex(), -1);
+    EXPECT_EQ(delegate->volume(), 70u);
+    EXPECT_EQ(delegate->sidePanel()->rightViewMode(), 0);
+    EXPECT_EQ(view().headBox->geometry(), QRect(0, 0, 1020, 50));
+    EXPECT_EQ(view().bodyRightBox->geometry(), QRect(676, 0, 334, 582));
+    EXPECT_TRUE(view().mediaControlBoxForFullScreen->isHidden());
+    EXPECT_FALSE(view().mediaListTableView->isHidden());
+    EXPECT_TRUE(view().mapContainerView->isHidden());
+    // The card windows come later; until then their buttons cannot be pressed.
+    EXPECT_TRUE(view().playButton->isEnabled());
+    EXPECT_FALSE(view().settingButton->isEnabled());
+    EXPECT_TRUE(view().openFolderButton->isEnabled());
+
+    const QSettings defaults = userDefaults();
+    EXPECT_EQ(defaults.value(QStringLiteral("AppleLanguages")).toStringList(),
+              QStringList{QStringLiteral("en")});
+    EXPECT_TRUE(
+        defaults
+            .value(QStringLiteral("NSConstraintBasedLayoutVisualizeMutuallyExclusiveConstraints"))
+            .toBool());
+
+    view().closeButton->click();
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(AppDelegateTest, FullScreenHidesTheRightColumnAndEscapeBringsItBack) {
+    delegate->applicationDidFinishLaunching();
+    CustomWindow* window = delegate->window();
+    const QRect startFrame = window->geometry();
+
+    QKeyEvent escapeInNormal(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &escapeInNormal);
+    EXPECT_FALSE(window->isFullScreen());
+
+    delegate->toggleFullScreen();
+    EXPECT_TRUE(window->isFullScreen());
+    EXPECT_TRUE(view().bodyRightBox->isHidden());
+    EXPECT_TRUE(view().headBox->isHidden());
+    EXPECT_TRUE(view().gsensorBox->isHidden());
+    EXPECT_FALSE(view().mediaControlBoxForFullScreen->isHidden());
+    EXPECT_EQ(view().bodyLeftBox->width(), window->width());
+    EXPECT_EQ(view().mediaControlBoxForFullScreen->height(), 36);
+
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &escape);
+    EXPECT_FALSE(window->isFullScreen());
+    EXPECT_EQ(window->geometry(), startFrame);
+    EXPECT_FALSE(view().bodyRightBox->isHidden());
+    EXPECT_EQ(view().bodyRightBox->width(), 334);
+    EXPECT_TRUE(view().mediaControlBoxForFullScreen->isHidden());
+}
+
+TEST_F(AppDelegateTest, SidePanelSwitchesOnlyOnAChange) {
+    ZRVSidePanel* panel = delegate->sidePanel();
+    int changes = 0;
+    QObject::connect(panel, &ZRVSidePanel::rightViewModeChanged, [&changes] { ++changes; });
+    EXPECT_EQ(panel->recordImageName(), QStringLiteral("record_p.png"));
+    EXPECT_EQ(panel->informationImageName(), QStringLiteral("information_n.png"));
+
+    view().informationButton->click();
+    view().informationButton->click();
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(panel->rightViewMode(), 1);
+    EXPECT_EQ(panel->recordImageName(), QStringLiteral("record_n.png"));
+    EXPECT_EQ(panel->informationImageName(), QStringLiteral("information_p.png"));
+    EXPECT_TRUE(view().mediaListTableView->isHidden());
+    EXPECT_FALSE(view().mapContainerView->isHidden());
+    EXPECT_EQ(view().mapContainerBottomView->height(), 57);
+
+    view().recordButton->click();
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(panel->rightViewMode(), 0);
+    EXPECT_FALSE(view().mediaListTableView->isHidden());
+}
+
+TEST_F(AppDelegateTest, ChosenFolderIsListedRememberedAndResetsThePlayingIndex) {
+    QTemporaryDir card;
+    touch(card.filePath(QStringLiteral("event_20160108_123456_R.avi")));
+    touch(card.filePath(QStringLiteral("alwa_20160108_123450_F.avi")));
+    touch(card.filePath(QStringLiteral("notes.txt")));
+    delegate->applicationDidFinishLaunching();
+    delegate->setMediaIndex(5);
+    delegate->sidePanel()->clickMapViewButton();
+
+    chosenFolder.clear();
+    view().openFolderButton->click();
+    EXPECT_EQ(delegate->mediaIndex(), 5) << "a cancelled dialog changes nothing";
+
+    chosenFolder = card.path();
+    view().openFolderButton->click();
+    EXPECT_EQ(delegate->mediaIndex(), -1);
+    waitForRows(2);
+    EXPECT_EQ(delegate->sidePanel()->rightViewMode(), 0) << "a finished scan shows the list";
+    EXPECT_EQ(userDefaults().value(QStringLiteral("lastMediaDirectory")).toString(),
+              QDir(card.path()).absolutePath());
+
+    const QModelIndex mode = model()->index(1, 0);
+    EXPECT_EQ(model()->data(mode, ZRVMediaListModel::ImageNameRole).toString(),
+              QStringLiteral("car_rear_event"));
+    EXPECT_FALSE(model()->data(mode, Qt::DecorationRole).isNull());
+    EXPECT_EQ(model()->data(model()->index(1, 1), Qt::DisplayRole).toString(),
+              QStringLiteral("2016-01-08"));
+    EXPECT_EQ(model()->data(model()->index(1, 2), Qt::DisplayRole).toString(),
+              QStringLiteral("12:34:56"));
+    EXPECT_EQ(model()->data(model()->index(1, 3), Qt::DisplayRole).toString(),
+              QStringLiteral("event_20160108_123456_R.avi"));
+    EXPECT_EQ(model()->data(model()->index(2, 0), Qt::DisplayRole), QVariant());
+}
+
+TEST_F(AppDelegateTest, RememberedFolderOpensAtTheNextStart) {
+    QTemporaryDir card;
+    touch(card.filePath(QStringLiteral("alwa_20160108_123450_F.avi")));
+    userDefaults().setValue(QStringLiteral("lastMediaDirectory"), card.path());
+    delegate->applicationDidFinishLaunching();
+    waitForRows(1);
+}
+
+TEST(ZRVMediaListViewTests, OnlyALocalFolderIsOfferedFromADrop) {
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("alwa_20160108_123450_F.avi"));
+    touch(file);
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(file), QUrl(QStringLiteral("https://example.com/card"))});
+    EXPECT_EQ(ZRVMediaListView::droppedDirectory(&mime), QString());
+    mime.setUrls({QUrl::fromLocalFile(file), QUrl::fromLocalFile(folder.path())});
+    EXPECT_EQ(ZRVMediaListView::droppedDirectory(&mime), folder.path());
+    EXPECT_EQ(ZRVMediaListView::droppedDirectory(nullptr), QString());
+}
+
+TEST(CustomWindowTests, DraggingTheBackgroundStopsAtTheTopOfTheScreen) {
+    CustomWindow window(QRect(0, 0, 400, 300));
+    window.show();
+    const QRect visible = window.screen()->availableGeometry();
+    window.move(visible.x() + 100, visible.y() + 200);
+
+    auto send = [&window](QEvent::Type type, QPointF at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, window.mapToGlobal(at), Qt::LeftButton, buttons,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &event);
+    };
+    send(QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton);
+    send(QEvent::MouseMove, {40, 60}, Qt::LeftButton);
+    EXPECT_EQ(window.pos(), QPoint(visible.x() + 130, visible.y() + 250));
+    EXPECT_EQ(window.initialLocation(), QPointF(10, 10));
+    send(QEvent::MouseMove, {10, -400}, Qt::LeftButton);
+    EXPECT_EQ(window.pos(), QPoint(visible.x() + 130, visible.y()));
+}
