@@ -1,7 +1,7 @@
 #include "cli/SampleCardCommand.h"
 
 #include "cli/CommandArguments.h"
-#include "cli/samplecard/SampleCardWriter.h"
+#include "sample-card/SampleCardWriter.h"
 
 #include <QGuiApplication>
 #include <clocale>

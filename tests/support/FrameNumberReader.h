@@ -4,7 +4,7 @@
 #include <optional>
 
 // Reads back the frame number that the demo card's painter burns into the
-// black band at the bottom of every picture (cli/samplecard/DashCamFramePainter),
+// black band at the bottom of every picture (tools/sample-card/DashCamFramePainter),
 // so that tests and benchmarks can tell which frame a player shows. The band
 // starts at the last 16-pixel row boundary at least 24 pixels above the bottom;
 // 22 cells of 16 pixels from x = 16 hold a white-black-white guard, the number

@@ -1,8 +1,8 @@
-#include "cli/samplecard/DriveRecordLog.h"
+#include "sample-card/DriveRecordLog.h"
 
-#include "cli/samplecard/NmeaComposer.h"
 #include "common/ByteOrder.h"
 #include "records/ZRVDriveRecordFile.h"
+#include "sample-card/NmeaComposer.h"
 
 #include <algorithm>
 #include <cmath>

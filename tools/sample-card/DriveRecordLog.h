@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cli/samplecard/CardTime.h"
-#include "cli/samplecard/DriveSample.h"
 #include "records/ZRVDriveRecord.h"
+#include "sample-card/CardTime.h"
+#include "sample-card/DriveSample.h"
 
 #include <array>
 #include <cstdint>

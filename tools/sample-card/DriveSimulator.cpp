@@ -1,4 +1,4 @@
-#include "cli/samplecard/DriveSimulator.h"
+#include "sample-card/DriveSimulator.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/samplecard/CameraSide.h"
+#include "sample-card/CameraSide.h"
 
 #include <QBuffer>
 #include <QByteArray>

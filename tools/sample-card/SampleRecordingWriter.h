@@ -1,10 +1,10 @@
 #pragma once
 
-#include "cli/samplecard/CameraSide.h"
-#include "cli/samplecard/CardTime.h"
-#include "cli/samplecard/DashCamFramePainter.h"
-#include "cli/samplecard/DriveSample.h"
-#include "cli/samplecard/TelemetryRecordAssembler.h"
+#include "sample-card/CameraSide.h"
+#include "sample-card/CardTime.h"
+#include "sample-card/DashCamFramePainter.h"
+#include "sample-card/DriveSample.h"
+#include "sample-card/TelemetryRecordAssembler.h"
 
 #include <filesystem>
 #include <optional>

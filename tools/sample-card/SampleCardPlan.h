@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cli/samplecard/CameraSide.h"
-#include "cli/samplecard/CardTime.h"
+#include "sample-card/CameraSide.h"
+#include "sample-card/CardTime.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "cli/samplecard/DashCamFramePainter.h"
+#include "sample-card/DashCamFramePainter.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/samplecard/SampleRandom.h"
+#include "sample-card/SampleRandom.h"
 
 #include <cstdint>
 #include <vector>

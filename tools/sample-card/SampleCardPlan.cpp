@@ -1,6 +1,6 @@
-#include "cli/samplecard/SampleCardPlan.h"
+#include "sample-card/SampleCardPlan.h"
 
-#include "cli/samplecard/SampleRandom.h"
+#include "sample-card/SampleRandom.h"
 
 SampleCardPlan::SampleCardPlan(int moments, int seconds, std::uint64_t seed) : m_seconds(seconds) {
     SampleRandom random(seed, 5);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/samplecard/CardTime.h"
+#include "sample-card/CardTime.h"
 
 #include <string>
 #include <string_view>

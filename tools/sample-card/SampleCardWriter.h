@@ -1,11 +1,11 @@
 #pragma once
 
-#include "cli/samplecard/DriveRecordLog.h"
-#include "cli/samplecard/DriveSimulator.h"
-#include "cli/samplecard/EngineSound.h"
-#include "cli/samplecard/SampleCardPlan.h"
-#include "cli/samplecard/SampleRecordingWriter.h"
-#include "cli/samplecard/TelemetryRecordAssembler.h"
+#include "sample-card/DriveRecordLog.h"
+#include "sample-card/DriveSimulator.h"
+#include "sample-card/EngineSound.h"
+#include "sample-card/SampleCardPlan.h"
+#include "sample-card/SampleRecordingWriter.h"
+#include "sample-card/TelemetryRecordAssembler.h"
 
 #include <cstdint>
 #include <filesystem>

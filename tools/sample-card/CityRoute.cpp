@@ -1,4 +1,4 @@
-#include "cli/samplecard/CityRoute.h"
+#include "sample-card/CityRoute.h"
 
 #include <algorithm>
 #include <cmath>

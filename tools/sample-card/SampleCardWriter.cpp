@@ -1,4 +1,4 @@
-#include "cli/samplecard/SampleCardWriter.h"
+#include "sample-card/SampleCardWriter.h"
 
 #include "settings/_FILEDATA.h"
 

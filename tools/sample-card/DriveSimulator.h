@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cli/samplecard/CityRoute.h"
-#include "cli/samplecard/DriveSample.h"
-#include "cli/samplecard/SampleRandom.h"
+#include "sample-card/CityRoute.h"
+#include "sample-card/DriveSample.h"
+#include "sample-card/SampleRandom.h"
 
 #include <cstdint>
 

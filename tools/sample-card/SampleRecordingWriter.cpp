@@ -1,8 +1,8 @@
-#include "cli/samplecard/SampleRecordingWriter.h"
+#include "sample-card/SampleRecordingWriter.h"
 
-#include "cli/samplecard/DriveSimulator.h"
-#include "cli/samplecard/EngineSound.h"
 #include "recording/ZRVAviFileWriter.h"
+#include "sample-card/DriveSimulator.h"
+#include "sample-card/EngineSound.h"
 
 #include <algorithm>
 #include <cmath>

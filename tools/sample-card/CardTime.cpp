@@ -1,4 +1,4 @@
-#include "cli/samplecard/CardTime.h"
+#include "sample-card/CardTime.h"
 
 #include <cstdio>
 

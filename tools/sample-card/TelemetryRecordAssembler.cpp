@@ -1,8 +1,8 @@
-#include "cli/samplecard/TelemetryRecordAssembler.h"
+#include "sample-card/TelemetryRecordAssembler.h"
 
-#include "cli/samplecard/DriveSimulator.h"
-#include "cli/samplecard/NmeaComposer.h"
 #include "recording/AviRecords.h"
+#include "sample-card/DriveSimulator.h"
+#include "sample-card/NmeaComposer.h"
 
 #include <algorithm>
 #include <cmath>

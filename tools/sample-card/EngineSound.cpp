@@ -1,4 +1,4 @@
-#include "cli/samplecard/EngineSound.h"
+#include "sample-card/EngineSound.h"
 
 #include "common/ByteOrder.h"
 

@@ -1,4 +1,4 @@
-#include "cli/samplecard/NmeaComposer.h"
+#include "sample-card/NmeaComposer.h"
 
 #include <charconv>
 #include <cmath>
