@@ -2,7 +2,8 @@
 # programs, the viewer's launcher entry, its icon and the software-centre description.
 include(GNUInstallDirs)
 
-foreach(program zorva zorva-tool)
+# zorva-tool starts zorva-sample-card from its own folder: they stay together.
+foreach(program zorva zorva-tool zorva-sample-card)
   if(TARGET ${program})
     install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   endif()

@@ -67,6 +67,11 @@ long long CommandArguments::number(const std::string& option, long long fallback
 
 int reportUsageError(const std::string& command, const std::string& message,
                      const std::string& usage) {
-    std::cerr << "zorva-tool " << command << ": " << message << "\n" << usage;
+    return reportProgramUsageError("zorva-tool " + command, message, usage);
+}
+
+int reportProgramUsageError(const std::string& program, const std::string& message,
+                            const std::string& usage) {
+    std::cerr << program << ": " << message << "\n" << usage;
     return ExitCode::badUsage;
 }

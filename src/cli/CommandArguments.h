@@ -46,5 +46,9 @@ inline constexpr int badUsage = 2;
 } // namespace ExitCode
 
 // Prints a usage error with the command's usage line and returns badUsage.
+// A zorva-tool command is named by its word ("settings"); a program of its
+// own by its whole name (reportProgramUsageError).
 int reportUsageError(const std::string& command, const std::string& message,
                      const std::string& usage);
+int reportProgramUsageError(const std::string& program, const std::string& message,
+                            const std::string& usage);

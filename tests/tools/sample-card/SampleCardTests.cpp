@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -394,4 +395,27 @@ TEST(SampleCardCommand, RefusesBadUsageAndAFolderItCannotWrite) {
     EXPECT_NE(result.err.find("not-a-folder"), std::string::npos) << result.err;
     EXPECT_EQ(readText(file), "kept");
     EXPECT_TRUE(result.out.empty());
+}
+
+TEST(SampleCardCommand, StartsTheWriterFromTheToolsOwnFolderOnlyAndSaysWhenItIsMissing) {
+    const fs::path buildFolder = fs::path(ZORVA_TOOL_PATH).parent_path();
+    const ProgramRun direct = ProgramRun::run({(buildFolder / "zorva-sample-card").string()});
+    EXPECT_EQ(direct.exitCode, 2);
+    EXPECT_NE(direct.err.find("usage: zorva-sample-card DIR"), std::string::npos) << direct.err;
+
+    // A zorva-tool without the writer beside it, while one is on PATH.
+    const TemporaryDirectory dir;
+    const fs::path lone = dir.path() / "bin" / "zorva-tool";
+    fs::create_directories(lone.parent_path());
+    fs::copy_file(ZORVA_TOOL_PATH, lone);
+    const std::string path = std::getenv("PATH") != nullptr ? std::getenv("PATH") : "";
+    setenv("PATH", (buildFolder.string() + ":" + path).c_str(), 1);
+    const fs::path target = dir.path() / "card";
+    const ProgramRun result = ProgramRun::run({lone.string(), "sample-card", target.string()});
+    setenv("PATH", path.c_str(), 1);
+
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+    EXPECT_NE(result.err.find("zorva-sample-card: it is missing"), std::string::npos) << result.err;
+    EXPECT_FALSE(fs::exists(target));
 }
