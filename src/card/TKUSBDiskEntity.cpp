@@ -1,6 +1,7 @@
 #include "card/TKUSBDiskEntity.h"
 
-#include "card/CardHelpers.h"
+#include "card/ByteSizeString.h"
+#include "common/IsEmptyString.h"
 
 #include <utility>
 

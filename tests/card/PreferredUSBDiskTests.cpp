@@ -1,8 +1,7 @@
-#include "card/CardHelpers.h"
+#include "card/PreferredUSBDisk.h"
 #include "support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
-#include <limits>
 
 namespace {
 
@@ -19,33 +18,7 @@ std::string chosen(const std::vector<TKUSBDiskEntity>& disks) {
 
 } // namespace
 
-// A tie that is only a tie after a cut rounds up.
-TEST(CardHelpers, ByteSizeStringRoundsAsTheDiskListShowsSizes) {
-    const std::pair<std::uint64_t, const char*> cases[] = {
-        {0, "0 B"},
-        {1024, "1.0 kB"},
-        {10165, "9.9 kB"},
-        {10166, "10 kB"},
-        {11776, "12 kB"},
-        {1048064, "1.0 MB"},
-        {std::numeric_limits<std::uint64_t>::max(), "16 EB"},
-        {1274ull << 10, "1.2 MB"},
-        {(1274ull << 10) + 1, "1.3 MB"},
-        {(10752ull << 10) + 1, "11 MB"}};
-    for (const auto& [bytes, text] : cases) {
-        EXPECT_EQ(byteSizeString(bytes), text) << bytes;
-    }
-}
-
-TEST(CardHelpers, DisplayStringShowsSizeNameAndModel) {
-    const TKUSBDiskEntity withModel("TAVU", "/media/u/TAVU", "/dev/sdb1", "Card Reader", 7948206080,
-                                    true, false, std::nullopt);
-    EXPECT_EQ(withModel.displayString(), "[7.4 GB] TAVU <Card Reader>");
-    EXPECT_EQ(disk("/dev/sdb1", "TAVU", true).displayString(), "[7.4 GB] TAVU ");
-    EXPECT_EQ(disk("/dev/sdb1", "", true).displayString(), "[7.4 GB] /dev/sdb1 ");
-}
-
-TEST(CardHelpers, PreferredDiskPassesInOrder) {
+TEST(PreferredUSBDisk, TakesTheFirstMatchOfTheFirstPassThatHasOne) {
     TemporaryDirectory dir;
     dir.write("b/config.bin", std::string(428, '\0'));
     std::filesystem::create_directories(dir.path() / "a");

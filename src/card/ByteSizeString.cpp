@@ -1,26 +1,7 @@
-#include "card/CardHelpers.h"
+#include "card/ByteSizeString.h"
 
 #include <cstdio>
-#include <functional>
 #include <string_view>
-
-namespace {
-
-constexpr std::string_view kCardVolumeName = "TAVU";
-
-bool isCardVolume(const TKUSBDiskEntity& disk) {
-    return disk.volumeName() == kCardVolumeName;
-}
-
-bool holdsSettingsFile(const TKUSBDiskEntity& disk) {
-    if (!disk.mountedURL()) {
-        return false;
-    }
-    std::error_code error;
-    return std::filesystem::exists(*disk.mountedURL() / "config.bin", error);
-}
-
-} // namespace
 
 std::string byteSizeString(std::uint64_t bytes) {
     constexpr std::string_view kUnits = "kMGTPEZY";
@@ -64,24 +45,4 @@ std::string byteSizeString(std::uint64_t bytes) {
         std::snprintf(text, sizeof text, "%llu.0 %cB", quotient + 1, unit);
     }
     return text;
-}
-
-std::optional<TKUSBDiskEntity> preferredUSBDisk(std::span<const TKUSBDiskEntity> disks) {
-    const std::function<bool(const TKUSBDiskEntity&)> passes[] = {
-        [](const TKUSBDiskEntity& d) {
-            return isCardVolume(d) && d.writable() && holdsSettingsFile(d);
-        },
-        [](const TKUSBDiskEntity& d) { return isCardVolume(d) && d.writable(); },
-        [](const TKUSBDiskEntity& d) { return isCardVolume(d); },
-        [](const TKUSBDiskEntity& d) { return d.writable(); },
-        [](const TKUSBDiskEntity&) { return true; },
-    };
-    for (const auto& pass : passes) {
-        for (const auto& disk : disks) {
-            if (pass(disk)) {
-                return disk;
-            }
-        }
-    }
-    return std::nullopt;
 }
