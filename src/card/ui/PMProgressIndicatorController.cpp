@@ -2,7 +2,7 @@
 
 #include "controls/PMProgressIndicator.h"
 #include "controls/TKImage.h"
-#include "platform/PMLauncherEntry.h"
+#include "platform/PMUnityLauncherEntry.h"
 
 #include <QColor>
 #include <QCoreApplication>

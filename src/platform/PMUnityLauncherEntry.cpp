@@ -1,5 +1,7 @@
-#include "platform/PMLauncherEntry.h"
+#include "platform/PMUnityLauncherEntry.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDir>
 #include <QFileInfo>
 #include <QVariantMap>
@@ -10,7 +12,11 @@
 PMUnityLauncherEntry::PMUnityLauncherEntry(QString appUri) : m_appUri(std::move(appUri)) {}
 
 PMUnityLauncherEntry::PMUnityLauncherEntry(QDBusConnection connection, QString appUri)
-    : m_appUri(std::move(appUri)), m_connection(std::move(connection)), m_lookedForBus(true) {}
+    : m_appUri(std::move(appUri)),
+      m_connection(std::make_unique<QDBusConnection>(std::move(connection))), m_lookedForBus(true) {
+}
+
+PMUnityLauncherEntry::~PMUnityLauncherEntry() = default;
 
 QString PMUnityLauncherEntry::objectPath(const QString& appUri) {
     std::uint32_t hash = 2166136261u;
@@ -40,7 +46,7 @@ void PMUnityLauncherEntry::update(double progress, bool progressVisible) {
         const QString runtimeBus = qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/bus");
         if (qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS") ||
             (qEnvironmentVariableIsSet("XDG_RUNTIME_DIR") && QFileInfo::exists(runtimeBus))) {
-            m_connection = QDBusConnection::sessionBus();
+            m_connection = std::make_unique<QDBusConnection>(QDBusConnection::sessionBus());
         }
     }
     if (!m_connection || !m_connection->isConnected()) {
