@@ -27,7 +27,6 @@ public:
     QString imageName() const { return m_imageName; }
     QPixmap buttonImageNameWithSuffix(const QString& suffix) const;
 
-    QPixmap image() const { return m_image; }
     void setImage(const QPixmap& image);
     QPixmap activeImage() const { return m_activeImage; }
     void setActiveImage(const QPixmap& image);

@@ -46,19 +46,6 @@ void TKSegmentedControl::setLabels(const QStringList& labels) {
     update();
 }
 
-void TKSegmentedControl::setLabel(const QString& label, int segment) {
-    if (!isValidSegment(segment)) {
-        return;
-    }
-    m_segments[segment].label = label;
-    updateGeometry();
-    update();
-}
-
-QString TKSegmentedControl::labelForSegment(int segment) const {
-    return isValidSegment(segment) ? m_segments[segment].label : QString();
-}
-
 void TKSegmentedControl::setEnabled(bool enabled, int segment) {
     if (!isValidSegment(segment)) {
         return;

@@ -20,8 +20,6 @@ public:
     // that no longer exists.
     void setSegmentCount(int count);
     void setLabels(const QStringList& labels);
-    void setLabel(const QString& label, int segment);
-    QString labelForSegment(int segment) const;
     void setEnabled(bool enabled, int segment);
     bool isEnabledForSegment(int segment) const;
 

@@ -34,8 +34,6 @@ public:
     // The signal as sent.
     static QDBusMessage updateMessage(const QString& appUri, double progress, bool progressVisible);
 
-    const QString& appUri() const { return m_appUri; }
-
 private:
     QString m_appUri;
     std::unique_ptr<QDBusConnection> m_connection;

@@ -53,17 +53,12 @@ public:
     void jumpForward(int seconds) { jumpBy(static_cast<std::int64_t>(seconds) * 1000); }
     void jumpBackward(int seconds) { jumpBy(-static_cast<std::int64_t>(seconds) * 1000); }
 
-    virtual bool isMuted() const = 0;
     virtual void setMute(bool muted) = 0;
     // 0 to 200, 100 being the recording's own level.
-    virtual int volume() const = 0;
     virtual void setVolume(int volume) = 0;
 
     // A count of zero means the file has no sound.
     virtual int audioTrackCount() const = 0;
-    // -1 when no track plays.
-    virtual int audioTrack() const = 0;
-    virtual bool setAudioTrack(int track) = 0;
 
     // Empty until the first frame has been decoded.
     virtual QSize videoSize() const = 0;

@@ -336,21 +336,6 @@ int ZRVVlcMediaPlayer::audioTrackCount() const {
     return static_cast<int>(audioTrackIds().size());
 }
 
-int ZRVVlcMediaPlayer::audioTrack() const {
-    if (m_player == nullptr) {
-        return -1;
-    }
-    return static_cast<int>(audioTrackIds().indexOf(libvlc_audio_get_track(m_player)));
-}
-
-bool ZRVVlcMediaPlayer::setAudioTrack(int track) {
-    const auto ids = audioTrackIds();
-    if (m_player == nullptr || track < -1 || track >= ids.size()) {
-        return false;
-    }
-    return libvlc_audio_set_track(m_player, track < 0 ? -1 : ids.at(track)) == 0;
-}
-
 QSize ZRVVlcMediaPlayer::videoSize() const {
     unsigned width = 0;
     unsigned height = 0;

@@ -52,14 +52,10 @@ public:
     double rate() const override;
     void setRate(double rate) override;
 
-    bool isMuted() const override { return m_muted; }
     void setMute(bool muted) override;
-    int volume() const override { return m_volume; }
     void setVolume(int volume) override;
 
     int audioTrackCount() const override;
-    int audioTrack() const override;
-    bool setAudioTrack(int track) override;
 
     QSize videoSize() const override;
     bool saveSnapshot(const QString& path, int width, int height) override;

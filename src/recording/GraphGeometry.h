@@ -57,9 +57,6 @@ class Layout {
 public:
     Layout(double viewWidth, double viewHeight);
 
-    double viewWidth() const { return m_viewWidth; }
-    double viewHeight() const { return m_viewHeight; }
-
     // graphAreaLeftBottom and graphAreaSize.
     Rect graphArea() const;
     double graphWidth() const;

@@ -33,7 +33,6 @@ void ZRVFakeMediaPlayer::setMedia(const QString& path) {
     m_path = path;
     m_pendingTime.reset();
     m_time = 0;
-    m_audioTrack = path.isEmpty() || m_audioTracks == 0 ? -1 : 0;
     setState(State::Idle);
 }
 
@@ -107,14 +106,6 @@ void ZRVFakeMediaPlayer::setRate(double rate) {
 
 void ZRVFakeMediaPlayer::setVolume(int volume) {
     m_volume = std::clamp(volume, 0, 200);
-}
-
-bool ZRVFakeMediaPlayer::setAudioTrack(int track) {
-    if (track < -1 || track >= audioTrackCount()) {
-        return false;
-    }
-    m_audioTrack = track;
-    return true;
 }
 
 bool ZRVFakeMediaPlayer::saveSnapshot(const QString& path, int width, int height) {

@@ -44,14 +44,12 @@ public:
     double rate() const override { return m_rate; }
     void setRate(double rate) override;
 
-    bool isMuted() const override { return m_muted; }
+    bool isMuted() const { return m_muted; }
     void setMute(bool muted) override { m_muted = muted; }
-    int volume() const override { return m_volume; }
+    int volume() const { return m_volume; }
     void setVolume(int volume) override;
 
     int audioTrackCount() const override { return m_path.isEmpty() ? 0 : m_audioTracks; }
-    int audioTrack() const override { return m_audioTrack; }
-    bool setAudioTrack(int track) override;
 
     QSize videoSize() const override { return m_path.isEmpty() ? QSize() : m_videoSize; }
     bool saveSnapshot(const QString& path, int width, int height) override;
@@ -70,7 +68,6 @@ private:
     bool m_muted = false;
     int m_volume = 100;
     int m_audioTracks = 0;
-    int m_audioTrack = -1;
     QSize m_videoSize;
     WId m_window = 0;
     Start m_nextStart = Start::Plays;

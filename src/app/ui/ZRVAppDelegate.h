@@ -72,7 +72,6 @@ public:
     CustomWindow* window() const { return m_window.get(); }
     const ZRVPlayerWindowView& view() const { return m_view; }
     ZRVSidePanel* sidePanel() const { return m_sidePanel; }
-    ZRVBusyIndicator* busyIndicator() const { return m_busyIndicator; }
     ZRVMediaListController* mediaListController() const { return m_mediaListController; }
     ZRVMediaList& mediaList() const { return *m_mediaList; }
     qint64 mediaIndex() const;

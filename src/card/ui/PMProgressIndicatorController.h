@@ -71,7 +71,6 @@ public:
     // controller was made).
     void takeDockIconFromApplication();
     void setLauncherEntry(std::unique_ptr<PMLauncherEntry> entry);
-    PMLauncherEntry* launcherEntry() const { return m_launcherEntry.get(); }
 
 private:
     explicit PMProgressIndicatorController(QObject* parent);

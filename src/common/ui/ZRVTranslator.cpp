@@ -6,11 +6,9 @@ bool ZRVTranslator::loadLanguage(const QString& language) {
     const QString code = language.left(2).toLower();
     for (const QString& candidate : {code, QStringLiteral("en")}) {
         if (m_table.load(QStringLiteral(":/i18n/zorva_") + candidate + QStringLiteral(".qm"))) {
-            m_language = candidate;
             return true;
         }
     }
-    m_language.clear();
     return false;
 }
 

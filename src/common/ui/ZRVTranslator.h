@@ -15,7 +15,6 @@ public:
     // Loads the table of a language ("en", "ko", "ko-KR"...); an unknown
     // language falls back to English.
     bool loadLanguage(const QString& language);
-    QString language() const { return m_language; }
 
     QString translate(const char* context, const char* sourceText,
                       const char* disambiguation = nullptr, int n = -1) const override;
@@ -23,5 +22,4 @@ public:
 
 private:
     QTranslator m_table;
-    QString m_language;
 };

@@ -133,7 +133,6 @@ TEST(ZRVTranslatorTests, EnglishAndKoreanHoldTheSameKeysWithTheSamePlaceholders)
 TEST(ZRVTranslatorTests, CompiledTablesTranslateAndAMissingKeyReadsEmpty) {
     ZRVTranslator translator;
     ASSERT_TRUE(translator.loadLanguage(QStringLiteral("ko-KR")));
-    EXPECT_EQ(translator.language(), QStringLiteral("ko"));
     QCoreApplication::installTranslator(&translator);
     EXPECT_EQ(QCoreApplication::translate("InfoPlist", "media.event"),
               readTable(QStringLiteral("ko")).value(QStringLiteral("media.event")));
@@ -142,7 +141,6 @@ TEST(ZRVTranslatorTests, CompiledTablesTranslateAndAMissingKeyReadsEmpty) {
     EXPECT_EQ(QCoreApplication::translate("Other", "plain text"), QStringLiteral("plain text"));
 
     ASSERT_TRUE(translator.loadLanguage(QStringLiteral("fr")));
-    EXPECT_EQ(translator.language(), QStringLiteral("en"));
     EXPECT_EQ(QCoreApplication::translate("InfoPlist", "filelist.date"), QStringLiteral("Date"));
     QCoreApplication::removeTranslator(&translator);
 }
