@@ -46,6 +46,7 @@ std::vector<ZRVTrackPoint> ZRVDriveTrack::fromTelemetry(const ZRVBlackBoxData& t
                              ? record.fSpeed
                              : std::round(record.fSpeed * kKilometresPerMile * 10) / 10;
         point.timestampMs = record.nTimestamp;
+        point.recordIndex = i;
         if (fix != nullptr && isCalendarTime(fix->Now)) {
             point.utc = fix->Now;
         }

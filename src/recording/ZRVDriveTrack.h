@@ -2,6 +2,7 @@
 
 #include "recording/ZRVGpsData.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@ struct ZRVTrackPoint {
     double speedKmh = 0;
     std::uint32_t timestampMs = 0;  // the camera's running clock
     std::optional<_SYSTEMTIME> utc; // from the fixes decoded so far; none until an RMC set it
+    std::size_t recordIndex = 0;    // of the GPS record in file order
 };
 
 // The drive of one recording as a track: one point per GPS record, in file
