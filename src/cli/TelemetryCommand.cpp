@@ -2,6 +2,7 @@
 
 #include "cli/CommandArguments.h"
 #include "cli/JsonWriter.h"
+#include "cli/RecordingInput.h"
 #include "cli/TrackWriter.h"
 #include "recording/ZRVBlackBoxData.h"
 #include "recording/ZRVDriveTrack.h"
@@ -114,10 +115,7 @@ int runTelemetryCommand(const std::vector<std::string>& arguments) {
 
     const std::string& path = args.positionals().front();
     ZRVBlackBoxData telemetry;
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error) ||
-        !telemetry.extractStreamInformation(path.c_str())) {
-        std::cerr << "zorva-tool telemetry: " << path << ": not a readable AVI recording\n";
+    if (!readRecordingTelemetry("telemetry", path, telemetry)) {
         return ExitCode::badInput;
     }
 

@@ -2,6 +2,7 @@
 #include "cli/CatalogueCommand.h"
 #include "cli/ClockCommand.h"
 #include "cli/CommandArguments.h"
+#include "cli/ReadoutCommand.h"
 #include "cli/RecordsCommand.h"
 #include "cli/SampleCardCommand.h"
 #include "cli/SettingsCommand.h"
@@ -23,6 +24,8 @@ const char* const kUsage = "usage: zorva-tool COMMAND [ARGUMENTS]\n"
                            "  catalogue DIR [--json]            the recordings of a folder\n"
                            "  telemetry FILE [--format F]       G-sensor, GPS and fixes of a "
                            "recording\n"
+                           "  readout FILE POSITION [--json]    what the player shows at a "
+                           "position\n"
                            "  sample-card DIR [--moments N] ... write a demo card\n"
                            "  settings show|set|reset|new FILE  the camera's settings file\n"
                            "  records FILE [--csv|--json]       the camera's driving records\n"
@@ -39,9 +42,10 @@ int main(int argc, char** argv) {
         DiagnosticLog::setSink([](std::string_view, std::string_view) {});
     }
     const std::map<std::string, std::function<int(const std::vector<std::string>&)>> commands = {
-        {"catalogue", runCatalogueCommand},    {"telemetry", runTelemetryCommand},
-        {"sample-card", runSampleCardCommand}, {"settings", runSettingsCommand},
-        {"records", runRecordsCommand},        {"clock", runClockCommand},
+        {"catalogue", runCatalogueCommand}, {"telemetry", runTelemetryCommand},
+        {"readout", runReadoutCommand},     {"sample-card", runSampleCardCommand},
+        {"settings", runSettingsCommand},   {"records", runRecordsCommand},
+        {"clock", runClockCommand},
     };
     if (argc < 2) {
         std::cerr << kUsage;

@@ -125,3 +125,38 @@ TEST(ZorvaTool, ReportsBadInputWithOneLineAndBadUsageWithExitTwo) {
         EXPECT_NE(help.out.find("usage: zorva-tool " + command), std::string::npos);
     }
 }
+
+TEST(ZorvaTool, ReadoutGivesTheWindowsTextsAtAPosition) {
+    TemporaryDirectory dir;
+    const auto path = writeSouthWestRecording(dir).string();
+
+    const auto start = tool({"readout", path, "0"});
+    ASSERT_EQ(start.exitCode, 0) << start.err;
+    EXPECT_EQ(start.out, "x\tX=-1.00\ny\tY=+0.50\nz\tZ=0.00\nspeed\t50 Km/h\nhdop\t0.9\n"
+                         "satellites\t8\nlatitude\t37.525000\nlongitude\t126.980000\n");
+
+    // Past the end and below zero both show the last moment, south and west.
+    for (const char* position : {"1", "-0.5", "7e3"}) {
+        const auto end = tool({"readout", path, position, "--json"});
+        ASSERT_EQ(end.exitCode, 0) << end.err;
+        EXPECT_EQ(end.out, "{\"x\":\"X=-1.00\",\"y\":\"Y=+0.50\",\"z\":\"Z=0.00\","
+                           "\"speed\":\"50 Km/h\",\"hdop\":\"0.9\",\"satellites\":\"8\","
+                           "\"latitude\":\"-37.525000\",\"longitude\":\"-126.980000\"}\n")
+            << position;
+    }
+
+    const auto bare = dir.path() / "alwa_20240305_190810_F.avi";
+    ASSERT_FALSE(ZRVAviFileWriter(bare, {}).finish().has_value());
+    const auto empty = tool({"readout", bare.string(), "0.5", "--json"});
+    ASSERT_EQ(empty.exitCode, 0) << empty.err;
+    EXPECT_EQ(empty.out,
+              "{\"x\":\"X=+0.00\",\"y\":\"Y=+0.00\",\"z\":\"Z=+0.00\",\"speed\":\"\","
+              "\"hdop\":\"\",\"satellites\":\"\",\"latitude\":null,\"longitude\":null}\n");
+
+    for (const char* position : {"half", "nan", "inf", "0.5x", ""}) {
+        EXPECT_EQ(tool({"readout", path, position}).exitCode, 2) << position;
+    }
+    const auto unreadable = tool({"readout", dir.write("x.avi", "not a riff").string(), "0.5"});
+    EXPECT_EQ(unreadable.exitCode, 1);
+    EXPECT_NE(unreadable.err.find("not a readable AVI recording"), std::string::npos);
+}
