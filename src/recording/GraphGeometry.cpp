@@ -172,4 +172,12 @@ Rect Layout::barRect(double timePosition) const {
     return {kLeft + graphWidth() * timePosition, kBottom, kBarWidth, graphHeight()};
 }
 
+double Layout::timePositionAtX(double x) const {
+    const double width = graphWidth();
+    if (!(width > 0) || !std::isfinite(x)) {
+        return 0;
+    }
+    return std::clamp((x - kLeft) / width, 0.0, 1.0);
+}
+
 } // namespace GraphGeometry

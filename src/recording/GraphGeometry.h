@@ -93,6 +93,9 @@ public:
     // The white bar: 2 points wide, the graph height tall, at
     // x = 20 + W * timePosition, from the graph bottom.
     Rect barRect(double timePosition) const;
+    // The play position whose bar stands at x: the bar's rule reversed,
+    // clamped to 0..1 (0 for a graph without width).
+    double timePositionAtX(double x) const;
 
 private:
     double m_viewWidth;

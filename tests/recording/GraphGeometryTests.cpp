@@ -22,6 +22,14 @@ TEST(GraphGeometry, AreaGridLabelsAndBar) {
     EXPECT_EQ(Layout::labelOrigin(labels[2], 7, 14), (Point{11, 68 - 5}));
 }
 
+TEST(GraphGeometry, ClickReadsTheBarsPositionBackClampedToTheGraph) {
+    const Layout layout(240, 136);
+    EXPECT_DOUBLE_EQ(layout.timePositionAtX(layout.barRect(0.25).x), 0.25);
+    EXPECT_DOUBLE_EQ(layout.timePositionAtX(5), 0);
+    EXPECT_DOUBLE_EQ(layout.timePositionAtX(400), 1);
+    EXPECT_DOUBLE_EQ(Layout(30, 136).timePositionAtX(25), 0) << "no width to click in";
+}
+
 // The G-sensor box of the player window: 130 points high, so 28.5 points per g.
 TEST(GraphGeometry, CurveTakesTenStepsPerPointFromTheSamplesUnclipped) {
     const Layout layout(240, 130);

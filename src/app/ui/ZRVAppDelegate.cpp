@@ -14,9 +14,11 @@
 #include "app/ui/ZRVSidePanel.h"
 #include "app/ui/ZRVSnapshotController.h"
 #include "app/ui/ZRVStepKeeper.h"
+#include "app/ui/ZRVTelemetryDisplay.h"
 #include "controls/TKImage.h"
 #include "controls/TKThreePartImageView.h"
 #include "controls/TKVideoBackgroundImageView.h"
+#include "platform/ZRVMapView.h"
 #include "platform/ZRVVlcMediaPlayer.h"
 #include "recording/ZRVMediaList.h"
 
@@ -125,6 +127,8 @@ void ZRVAppDelegate::die() {
     if (m_playback != nullptr) {
         m_playback->stopPlay();
     }
+    delete m_telemetry;
+    m_telemetry = nullptr;
     delete m_playback;
     m_playback = nullptr;
     delete m_snapshot;
@@ -193,13 +197,36 @@ void ZRVAppDelegate::setupInitialValues() {
                 &ZRVStepKeeper::holdOff);
     }
     connectPlaybackControls();
+    showTelemetry();
     m_window->installEventFilter(this);
 
     m_sidePanel->setRightViewMode(0);
     m_presentation->setVolume(ZRVPresentationController::kInitialVolume);
     m_playInfo->setIsPlaying(false);
     disableControlsOfLaterParts();
+    m_telemetry->loadMapPage();
     layoutWindow();
+}
+
+// The telemetry display follows what playback announces; a click in the
+// graph or on the track seeks through playback like a slider drag.
+void ZRVAppDelegate::showTelemetry() {
+    ZRVMapView* map =
+        m_options.mapViewFactory ? m_options.mapViewFactory(m_view.mapContainerTopView) : nullptr;
+    m_view.showMapWidget(map != nullptr ? map->widget() : nullptr);
+    m_telemetry = new ZRVTelemetryDisplay(m_view, *m_player1, map, this);
+    connect(m_playback, &ZRVPlaybackController::blackBoxDataChanged, m_telemetry,
+            &ZRVTelemetryDisplay::setTelemetry);
+    connect(m_playback, &ZRVPlaybackController::controlsReset, m_telemetry,
+            &ZRVTelemetryDisplay::resetReadOuts);
+    connect(m_playInfo, &ZRVPlayInfo::positionChanged, m_telemetry,
+            &ZRVTelemetryDisplay::showPlayPosition);
+    connect(m_telemetry, &ZRVTelemetryDisplay::seekRequested, m_playback,
+            &ZRVPlaybackController::seekTo);
+}
+
+ZRVMapView* ZRVAppDelegate::mapWebView() const {
+    return m_telemetry != nullptr ? m_telemetry->mapView() : nullptr;
 }
 
 void ZRVAppDelegate::connectPlaybackControls() {

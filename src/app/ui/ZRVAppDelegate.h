@@ -14,6 +14,7 @@ class CustomWindow;
 class QSettings;
 class ZRVBusyIndicator;
 class ZRVMediaList;
+class ZRVMapView;
 class ZRVMediaListController;
 class ZRVMediaPlayer;
 class ZRVPlayInfo;
@@ -22,6 +23,7 @@ class ZRVPresentationController;
 class ZRVSidePanel;
 class ZRVSnapshotController;
 class ZRVStepKeeper;
+class ZRVTelemetryDisplay;
 
 // Owns the player window and everything in it, and wires the parts together.
 // The parts themselves (layout, side panel, list, busy indicator, window
@@ -48,6 +50,9 @@ public:
         // Keeps the second camera within a frame of the main one while both
         // play; off only for benchmarks that measure the seek rules alone.
         bool keepCamerasInStep = true;
+        // Makes the map in the side panel; our web page unless a test gives
+        // a recorder. May return none: the panel then says there is no map.
+        std::function<ZRVMapView*(QWidget* parent)> mapViewFactory;
         // Shows a warning on the window; a sheet-like message box by default.
         std::function<void(QWidget* window, const QString& message)> alert;
     };
@@ -82,6 +87,8 @@ public:
     ZRVPlayInfo* playInfo() const { return m_playInfo; }
     ZRVPlaybackController* playback() const { return m_playback; }
     ZRVPresentationController* presentation() const { return m_presentation; }
+    ZRVTelemetryDisplay* telemetryDisplay() const { return m_telemetry; }
+    ZRVMapView* mapWebView() const;
 
     // Stops playback and lets go of both players, as quitting does.
     void die();
@@ -94,6 +101,7 @@ private:
     void disableControlsOfLaterParts();
     void createPlayers();
     void connectPlaybackControls();
+    void showTelemetry();
     void directoryWillChange(const QString& path);
     std::unique_ptr<QSettings> userDefaults() const;
 
@@ -111,4 +119,5 @@ private:
     ZRVPlaybackController* m_playback = nullptr;
     ZRVSnapshotController* m_snapshot = nullptr;
     ZRVStepKeeper* m_stepKeeper = nullptr;
+    ZRVTelemetryDisplay* m_telemetry = nullptr;
 };

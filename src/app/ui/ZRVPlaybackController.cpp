@@ -13,11 +13,9 @@
 #include "controls/TKVideoBackgroundImageView.h"
 #include "recording/MediaUrlDirection.h"
 #include "recording/ZRVMediaList.h"
-#include "recording/ui/GraphView.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QLabel>
 #include <QPointer>
 #include <QPropertyAnimation>
 #include <QSlider>
@@ -174,8 +172,7 @@ void ZRVPlaybackController::startPlayers(quint64 generation,
         return;
     }
     m_blackBoxData = std::move(data);
-    m_parts.view->graphView->setGraphData(m_blackBoxData->gSensors());
-    emit blackBoxDataChanged();
+    emit blackBoxDataChanged(m_blackBoxData);
     initMediaControlView();
     m_player1.play();
     if (m_player2.hasMedia()) {
@@ -250,17 +247,7 @@ void ZRVPlaybackController::initMediaControlView() {
     m_player1.setRate(1.0);
     m_player2.setRate(1.0);
     m_playInfo.setPosition(0);
-    resetReadOuts();
-}
-
-void ZRVPlaybackController::resetReadOuts() {
-    const ZRVPlayerWindowView& view = *m_parts.view;
-    view.gsensorXField->setText(QStringLiteral("X=+0.00"));
-    view.gsensorYField->setText(QStringLiteral("Y=+0.00"));
-    view.gsensorZField->setText(QStringLiteral("Z=+0.00"));
-    view.speedField->clear();
-    view.hdopField->clear();
-    view.sateliteField->clear();
+    emit controlsReset();
 }
 
 void ZRVPlaybackController::showVideoViews() {
@@ -434,6 +421,15 @@ void ZRVPlaybackController::videoPositionSliderMoved(double value) {
     m_player1.setPosition(double(float(value)));
     m_player2.setPosition(double(float(value)));
     syncVideoPositionDelay(0.3);
+}
+
+void ZRVPlaybackController::seekTo(double position) {
+    if (!m_player1.hasMedia() || !std::isfinite(position)) {
+        return;
+    }
+    const double clamped = std::clamp(position, 0.0, 1.0);
+    m_playInfo.setPosition(clamped);
+    videoPositionSliderMoved(clamped);
 }
 
 void ZRVPlaybackController::jumpForward() {

@@ -75,6 +75,8 @@ public:
     void clickPlayButton();
     void swapPlayer();
     void videoPositionSliderMoved(double value);
+    // Moves the play position and both players there, as a slider drag does.
+    void seekTo(double position);
     void jumpForward();
     void jumpBackward();
 
@@ -93,7 +95,10 @@ signals:
     // The second player is about to be put in step by these rules; anything
     // else that moves it should leave it alone for this long.
     void secondPlayerRealigning(double seconds);
-    void blackBoxDataChanged();
+    // A recording opened with this telemetry (its front file's).
+    void blackBoxDataChanged(std::shared_ptr<const ZRVBlackBoxData> data);
+    // The controls were reset for a recording that opens.
+    void controlsReset();
 
 private:
     void bindPositionSlider(QSlider* slider);
@@ -108,7 +113,6 @@ private:
     void scheduleWatchTick(quint64 generation);
     void setLogos(bool mainIsRear, bool secondIsFront);
     void animateSwap();
-    void resetReadOuts();
     void playBoth();
     void moveBothTo(std::int64_t mainTime, std::int64_t secondTime);
 

@@ -364,11 +364,22 @@ void ZRVPlayerWindowView::setupRightColumn() {
     mapContainerTopView = box(mapContainerView, "mapContainerTopView");
     mapContainerBottomView = box(mapContainerView, "mapContainerBottomView");
     auto* note = new QVBoxLayout(mapContainerTopView);
-    auto* noPosition = new QLabel(QCoreApplication::translate("InfoPlist", "map.no_position"),
-                                  mapContainerTopView);
-    noPosition->setObjectName(QStringLiteral("mapNote"));
-    noPosition->setAlignment(Qt::AlignCenter);
-    note->addWidget(noPosition);
+    note->setContentsMargins(0, 0, 0, 0);
+    mapNote = new QLabel(QCoreApplication::translate("InfoPlist", "map.no_position"),
+                         mapContainerTopView);
+    mapNote->setObjectName(QStringLiteral("mapNote"));
+    mapNote->setAlignment(Qt::AlignCenter);
+    note->addWidget(mapNote);
+}
+
+void ZRVPlayerWindowView::showMapWidget(QWidget* map) {
+    if (map == nullptr) {
+        return;
+    }
+    mapWebView = map;
+    map->setObjectName(QStringLiteral("mapWebView"));
+    mapContainerTopView->layout()->addWidget(map);
+    mapNote->hide();
 }
 
 QAbstractButton* ZRVPlayerWindowView::imageButton(QWidget* parent, const QString& imageName,

@@ -19,6 +19,9 @@ class ZRVScrollableVideoContainerView;
 class ZRVPlayerWindowView {
 public:
     void setupUi(QWidget* window);
+    // Puts the map's widget into the map panel in place of the note that
+    // there is no map.
+    void showMapWidget(QWidget* map);
 
     QWidget* backgroundBox = nullptr;
     QWidget* headBox = nullptr;
@@ -43,6 +46,8 @@ public:
     QWidget* mapContainerView = nullptr;
     QWidget* mapContainerTopView = nullptr;
     QWidget* mapContainerBottomView = nullptr;
+    QWidget* mapWebView = nullptr;
+    QLabel* mapNote = nullptr;
 
     QAbstractButton* recordButton = nullptr;
     QAbstractButton* informationButton = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPen>
@@ -46,6 +47,14 @@ void GraphView::updateTimePosition(double timePosition) {
 
 void GraphView::setValues(std::vector<ZRVGSensor> values) {
     m_values = std::move(values);
+}
+
+void GraphView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || m_values.empty()) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    emit timePositionClicked(Layout(width(), height()).timePositionAtX(event->position().x()));
 }
 
 QSize GraphView::sizeHint() const {

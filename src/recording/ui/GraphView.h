@@ -33,8 +33,13 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+signals:
+    // A click in the graph asks for the play position under the pointer.
+    void timePositionClicked(double timePosition);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     std::vector<ZRVGSensor> m_values;

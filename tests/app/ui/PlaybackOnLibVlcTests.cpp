@@ -1,19 +1,26 @@
+#include "app/ZRVMapScript.h"
+#include "app/ZRVTelemetryReadout.h"
 #include "app/ui/CustomWindow.h"
 #include "app/ui/ZRVAppDelegate.h"
 #include "app/ui/ZRVMediaListController.h"
 #include "app/ui/ZRVMediaListModel.h"
 #include "app/ui/ZRVPlayInfo.h"
 #include "app/ui/ZRVPlaybackController.h"
+#include "app/ui/ZRVPlayerWindowView.h"
 #include "app/ui/ZRVPresentationController.h"
 #include "platform/ZRVVlcMediaPlayer.h"
+#include "recording/ui/GraphView.h"
 #include "support/DemoCard.h"
 #include "support/EventLoopWait.h"
 #include "support/FrameLog.h"
+#include "support/ZRVFakeMapView.h"
 
 #include <QFileInfo>
+#include <QLabel>
 #include <QSettings>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QTest>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <random>
@@ -52,6 +59,10 @@ protected:
             player->setFrameSink(frames[madePlayers++ % 2].sink());
             return player;
         };
+        options.mapViewFactory = [this](QWidget* parent) {
+            map = new ZRVFakeMapView(parent);
+            return map;
+        };
         delegate = std::make_unique<ZRVAppDelegate>(options);
         delegate->awakeFromNib();
         delegate->mediaListController()->openDirectory(card->path());
@@ -84,6 +95,25 @@ protected:
         return !ahead.empty() && ahead[ahead.size() / 2] <= 1 && ahead.back() <= 2;
     }
 
+    // The read-outs, the graph's bar and the map's marker show the play
+    // position the window holds now.
+    void expectTelemetryAtPlayPosition() {
+        const ZRVPlayerWindowView& view = delegate->view();
+        const double position = delegate->playInfo()->position();
+        ZRVHemispheres hemispheres;
+        const ZRVTelemetryTexts texts =
+            ZRVTelemetryReadout::textsAt(playback().blackBoxData(), position, hemispheres);
+        EXPECT_EQ(view.gsensorXField->text().toStdString(), texts.x.value_or("?"));
+        EXPECT_EQ(view.gsensorYField->text().toStdString(), texts.y.value_or("?"));
+        EXPECT_EQ(view.gsensorZField->text().toStdString(), texts.z.value_or("?"));
+        EXPECT_EQ(view.speedField->text().toStdString(), texts.speed.value_or("?"));
+        EXPECT_EQ(view.hdopField->text().toStdString(), texts.hdop.value_or("?"));
+        EXPECT_EQ(view.sateliteField->text().toStdString(), texts.satellites.value_or("?"));
+        EXPECT_NEAR(view.graphView->timePosition(), position, 0.05);
+        EXPECT_EQ(map->scripts.last().toStdString(),
+                  ZRVMapScript::setLatLag(*texts.longitude, *texts.latitude));
+    }
+
     static QString fileName(const ZRVMediaPlayer& player) {
         return QFileInfo(player.media()).fileName();
     }
@@ -99,6 +129,7 @@ protected:
     std::unique_ptr<ZRVAppDelegate> delegate;
     FrameLog frames[2];
     int madePlayers = 0;
+    ZRVFakeMapView* map = nullptr;
 };
 
 } // namespace
@@ -193,4 +224,40 @@ TEST_F(PlaybackOnLibVlc, ADamagedFileDoesNotBlockTheNextPlay) {
     ASSERT_TRUE(waitFor([this] { return !playback().waitingForPlayStart(); }, 12000));
     ASSERT_TRUE(playback().playAtIndex(0));
     EXPECT_TRUE(waitFor([this] { return bothPlaying(); }, 5000));
+}
+
+TEST_F(PlaybackOnLibVlc, ReadOutsGraphBarAndMarkerFollowPlaybackSeeksAndClicks) {
+    ASSERT_TRUE(playback().playAtIndex(0));
+    ASSERT_TRUE(waitFor([this] { return bothPlaying(); }, 5000));
+    EXPECT_EQ(map->scripts.filter(QStringLiteral("setTrack([{")).size(), 1)
+        << "the whole track once, when the recording opens";
+    runEventsFor(1500);
+    EXPECT_GT(delegate->view().graphView->timePosition(), 0.05);
+    // The demo car stands on the road: about one g downwards.
+    EXPECT_TRUE(delegate->view().gsensorZField->text().startsWith(QStringLiteral("Z=+")))
+        << delegate->view().gsensorZField->text().toStdString();
+    expectTelemetryAtPlayPosition();
+
+    delegate->view().videoPositionSlider->setValue(ZRVPlaybackController::kSliderSteps / 2);
+    ASSERT_TRUE(waitFor([this] { return !playback().moving(); }, 2000));
+    EXPECT_NEAR(delegate->view().graphView->timePosition(), 0.5, 0.05);
+    expectTelemetryAtPlayPosition();
+
+    map->clickTrack(0.75);
+    ASSERT_TRUE(waitFor([this] { return !playback().moving(); }, 2000));
+    EXPECT_NEAR(player1().time(), 9000, 700) << "a click on the track seeks both cameras";
+    expectTelemetryAtPlayPosition();
+
+    GraphView* graph = delegate->view().graphView;
+    const int quarter = 20 + (graph->width() - 40) / 4;
+    QTest::mouseClick(graph, Qt::LeftButton, {}, QPoint(quarter, graph->height() / 2));
+    ASSERT_TRUE(waitFor([this] { return !playback().moving(); }, 2000));
+    EXPECT_NEAR(player1().time(), 3000, 700) << "so does a click in the graph";
+    runEventsFor(300);
+    EXPECT_TRUE(inStep(300));
+
+    playback().clickPlayButton();
+    ASSERT_TRUE(waitFor([this] { return player1().state() == State::Paused; }, 2000));
+    runEventsFor(300);
+    expectTelemetryAtPlayPosition();
 }
