@@ -30,3 +30,7 @@ bool ZRVWindowRules::hasDock(const ZRVRect& screenFrame, const ZRVRect& visibleF
     return screenFrame.width > visibleFrame.width ||
            visibleFrame.height + menuBar < screenFrame.height;
 }
+
+ZRVRect ZRVWindowRules::frameRightOf(const ZRVRect& frame, double width, double height) {
+    return {frame.x + frame.width, frame.y, width, height};
+}

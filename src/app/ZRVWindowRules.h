@@ -20,6 +20,10 @@ struct ZRVWindowRules {
     static ZRVRect dragFrame(const ZRVRect& frame, double pressX, double pressY, double eventX,
                              double eventY, const ZRVRect& visibleFrame);
 
+    // A window of this size put beside another's frame: its left edge on the
+    // frame's right edge, its top level with the frame's top.
+    static ZRVRect frameRightOf(const ZRVRect& frame, double width, double height);
+
     // sharedMenuBar: only the first screen has a menu bar.
     static bool hasMenuBar(bool isFirstScreen, bool sharedMenuBar);
     // A dock takes width at a side, or height beyond the menu bar at the

@@ -37,3 +37,11 @@ TEST(ZRVWindowRulesTests, MenuBarAndDockFromScreenAndVisibleFrames) {
     EXPECT_TRUE(ZRVWindowRules::hasDock(screen, {0, 23, 1440, 877}, 23, false));
     EXPECT_FALSE(ZRVWindowRules::hasDock(screen, screen, 23, false));
 }
+
+// A viewer at (100, 200) of 800 x 600 puts a 400-high map window at (900, 200)
+// in top-left coordinates: the same place as (900, 400) counted from the
+// bottom of a 1000-high screen.
+TEST(ZRVWindowRulesTests, MapWindowGoesRightOfTheViewerTopsLevel) {
+    EXPECT_EQ(ZRVWindowRules::frameRightOf({100, 200, 800, 600}, 500, 400),
+              (ZRVRect{900, 200, 500, 400}));
+}

@@ -40,6 +40,10 @@ ZRVTelemetryDisplay::ZRVTelemetryDisplay(const ZRVPlayerWindowView& view,
     }
 }
 
+ZRVMapView* ZRVTelemetryDisplay::mapView() const {
+    return m_map;
+}
+
 void ZRVTelemetryDisplay::loadMapPage() {
     if (m_map) {
         m_map->loadMapPage();

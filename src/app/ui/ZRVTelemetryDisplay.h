@@ -24,7 +24,7 @@ public:
     ZRVTelemetryDisplay(const ZRVPlayerWindowView& view, const ZRVMediaPlayer& mainPlayer,
                         ZRVMapView* map, QObject* parent = nullptr);
 
-    ZRVMapView* mapView() const { return m_map; }
+    ZRVMapView* mapView() const;
     void loadMapPage();
 
     // A newly opened recording's telemetry: the graph's curves and the map's

@@ -37,6 +37,7 @@ GraphView::GraphView(QWidget* parent) : QWidget(parent) {
 
 void GraphView::setGraphData(std::vector<ZRVGSensor> values) {
     m_values = std::move(values);
+    m_picture = QPixmap();
     update();
 }
 
@@ -47,6 +48,7 @@ void GraphView::updateTimePosition(double timePosition) {
 
 void GraphView::setValues(std::vector<ZRVGSensor> values) {
     m_values = std::move(values);
+    m_picture = QPixmap();
 }
 
 void GraphView::mousePressEvent(QMouseEvent* event) {
@@ -65,8 +67,30 @@ QSize GraphView::minimumSizeHint() const {
     return {80, 40};
 }
 
+// The bar moves with every play position while the grid and the curves
+// change only with the samples or the size: those are drawn once into a
+// picture that each repaint puts back under the bar.
 void GraphView::paintEvent(QPaintEvent*) {
+    const double devicePixelRatio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * devicePixelRatio).toSize();
+    if (m_picture.size() != pixels || m_picture.devicePixelRatio() != devicePixelRatio) {
+        m_picture = QPixmap(pixels);
+        m_picture.setDevicePixelRatio(devicePixelRatio);
+        m_picture.fill(Qt::transparent);
+        QPainter picturePainter(&m_picture);
+        paintGridAndCurves(picturePainter);
+    }
     QPainter painter(this);
+    painter.drawPixmap(0, 0, m_picture);
+    if (m_values.empty()) {
+        return;
+    }
+    // 4. The play-position bar: white, opaque, 2 points wide.
+    const Layout layout(width(), height());
+    painter.fillRect(flipped(layout.barRect(m_timePosition), height()), Qt::white);
+}
+
+void GraphView::paintGridAndCurves(QPainter& painter) {
     const double height = this->height();
     const Layout layout(width(), height);
 
@@ -120,8 +144,4 @@ void GraphView::paintEvent(QPaintEvent*) {
         painter.setPen(pen);
         painter.drawPolyline(m_polyline.data(), static_cast<int>(m_polyline.size()));
     }
-
-    // 4. The play-position bar: white, opaque, 2 points wide.
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(flipped(layout.barRect(m_timePosition), height), Qt::white);
 }

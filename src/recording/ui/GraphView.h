@@ -3,6 +3,7 @@
 #include "recording/GraphGeometry.h"
 #include "recording/ZRVGSensor.h"
 
+#include <QPixmap>
 #include <QPointF>
 #include <QWidget>
 #include <vector>
@@ -12,6 +13,8 @@
 // -2 to +2 with labels, and a white bar at the play position. The geometry is
 // GraphGeometry's; this class flips it into Qt's top-left coordinates and
 // strokes it. The view paints no background of its own.
+class QPainter;
+
 class GraphView : public QWidget {
     Q_OBJECT
     Q_PROPERTY(double timePosition READ timePosition WRITE setTimePosition)
@@ -42,10 +45,14 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void paintGridAndCurves(QPainter& painter);
+
     std::vector<ZRVGSensor> m_values;
     double m_timePosition = 0;
     // Kept between redraws so that a redraw allocates nothing.
     std::vector<GraphGeometry::Point> m_points;
     std::vector<GraphGeometry::Point> m_reduced;
     std::vector<QPointF> m_polyline;
+    // The grid, labels and curves at the current size; null when stale.
+    QPixmap m_picture;
 };

@@ -1,6 +1,8 @@
 #include "recording/ui/GraphView.h"
 
+#include <QCoreApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -101,4 +103,34 @@ TEST(GraphView, BarReachesBothEndsOfTheGraph) {
     const QImage image = render(view);
     EXPECT_TRUE(isGrid(image.pixel(20, 50)));
     EXPECT_TRUE(isWhite(image.pixel(221, 50))); // past the right end of the graph
+}
+
+// The curves are kept between paints; new samples or a new size must not
+// show the old drawing, and the bar moves over the kept one.
+TEST(GraphView, NewSamplesAndMovedBarShowAtTheNextPaint) {
+    GraphView view;
+    view.setGraphData({ZRVGSensor(0.5f, 0, 0)});
+    const int upperQuarter = rowOf(90);
+    EXPECT_GT(lineStrength(render(view), 80, 83, qRed), 200);
+
+    view.setGraphData({ZRVGSensor(-0.5f, 0, 0)});
+    view.updateTimePosition(0.5);
+    const QImage moved = render(view);
+    EXPECT_EQ(lineStrength(moved, 80, 83, qRed), 0) << "the old curve is gone";
+    EXPECT_GT(lineStrength(moved, 80, 53, qRed), 200);
+    EXPECT_TRUE(isWhite(moved.pixel(120, upperQuarter))) << "the bar at x = 20 + 200 / 2";
+    EXPECT_FALSE(isWhite(moved.pixel(50, upperQuarter)));
+
+    view.setGraphData({});
+    EXPECT_FALSE(isWhite(render(view).pixel(120, upperQuarter))) << "no samples, no bar";
+
+    // Clicks ask for the play position under the pointer.
+    double clicked = -1;
+    QObject::connect(&view, &GraphView::timePositionClicked,
+                     [&clicked](double position) { clicked = position; });
+    view.setGraphData({ZRVGSensor(0, 0, 0)});
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(170, 60), QPointF(170, 60), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&view, &press);
+    EXPECT_DOUBLE_EQ(clicked, 0.75);
 }
