@@ -24,7 +24,8 @@ QStringList ZRVScreenshot::pathsFor(const QString& path) {
             stem + QStringLiteral("-fullscreen.png"),
             stem + QStringLiteral("-playing.png"),
             stem + QStringLiteral("-swapped.png"),
-            stem + QStringLiteral("-fullscreen-playing.png")};
+            stem + QStringLiteral("-fullscreen-playing.png"),
+            stem + QStringLiteral("-map-playing.png")};
 }
 
 void ZRVScreenshot::start(bool waitForList) {
@@ -67,9 +68,9 @@ void ZRVScreenshot::takePictures() {
     QTimer::singleShot(15000, this, &ZRVScreenshot::takePlayingPicture);
 }
 
-// Playing, then with the cameras swapped, then in full screen: each picture
-// is read back from the screen a moment after the step, when the players
-// have drawn it.
+// Playing, then with the map panel, then with the cameras swapped, then in
+// full screen: each picture is read back from the screen a moment after the
+// step, when the players and the map have drawn it.
 void ZRVScreenshot::takePlayingPicture() {
     if (m_playingTaken) {
         return;
@@ -80,6 +81,19 @@ void ZRVScreenshot::takePlayingPicture() {
         emit finished(false);
         return;
     }
+    m_delegate.sidePanel()->clickMapViewButton();
+    QTimer::singleShot(2500, this, [this, paths] {
+        if (!grabScreen(paths[6])) {
+            emit finished(false);
+            return;
+        }
+        m_delegate.sidePanel()->clickMediaListViewButton();
+        takeSwappedPictures();
+    });
+}
+
+void ZRVScreenshot::takeSwappedPictures() {
+    const QStringList paths = pathsFor(m_path);
     m_delegate.playback()->swapPlayer();
     QTimer::singleShot(2500, this, [this, paths] {
         const bool swapped = grabScreen(paths[4]);

@@ -30,6 +30,7 @@ signals:
 private:
     void takePictures();
     void takePlayingPicture();
+    void takeSwappedPictures();
     bool grabScreen(const QString& path);
 
     ZRVAppDelegate& m_delegate;
