@@ -6,6 +6,7 @@
 #include "app/ui/ZRVSidePanel.h"
 #include "controls/TKThreePartImageView.h"
 #include "recording/ZRVMediaList.h"
+#include "support/ZRVFakeMapView.h"
 #include "support/ZRVFakeMediaPlayer.h"
 
 #include <QAbstractButton>
@@ -46,6 +47,7 @@ struct AppDelegateTest : ::testing::Test {
         options.systemLanguages = {QStringLiteral("ko-KR"), QStringLiteral("en-US")};
         options.keepCamerasInStep = false;
         options.playerFactory = [](QObject* parent) { return new ZRVFakeMediaPlayer(parent); };
+        options.mapViewFactory = [](QWidget* parent) { return new ZRVFakeMapView(parent); };
         delegate = std::make_unique<ZRVAppDelegate>(options);
         delegate->awakeFromNib();
     }

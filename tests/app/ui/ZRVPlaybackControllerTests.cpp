@@ -9,6 +9,7 @@
 #include "app/ui/ZRVPresentationController.h"
 #include "controls/TKImageButton.h"
 #include "support/ManualScheduler.h"
+#include "support/ZRVFakeMapView.h"
 #include "support/ZRVFakeMediaPlayer.h"
 
 #include <QAbstractButton>
@@ -51,6 +52,7 @@ struct PlaybackTest : ::testing::Test {
             return player;
         };
         options.playbackScheduler = scheduler.asFunction();
+        options.mapViewFactory = [](QWidget* parent) { return new ZRVFakeMapView(parent); };
         options.alert = [this](QWidget*, const QString& message) { alerts << message; };
         delegate = std::make_unique<ZRVAppDelegate>(options);
         delegate->awakeFromNib();
@@ -365,4 +367,27 @@ TEST_F(PlaybackTest, DoubleClickPlaysARowAndRestartsThePausedOneFromTheStart) {
     EXPECT_TRUE(player1().isPlaying());
     EXPECT_EQ(player1().time(), 0);
     EXPECT_EQ(player2().time(), 0);
+}
+
+TEST_F(PlaybackTest, ARecordingWithoutGpsTellsTheMapOnEveryPositionAndKeepsTheSpeedText) {
+    openTwoMoments();
+    auto* map = static_cast<ZRVFakeMapView*>(delegate->mapWebView());
+    ASSERT_NE(map, nullptr);
+    EXPECT_EQ(map->loads, 1) << "the page loads at start-up";
+    view().speedField->setText(QStringLiteral("stale"));
+    playStarted(0);
+    EXPECT_TRUE(map->scripts.contains(QStringLiteral("setTrack([])"))) << "no track to draw";
+    EXPECT_EQ(view().gsensorXField->text(), QStringLiteral("X=+0.00"));
+    EXPECT_TRUE(view().speedField->text().isEmpty()) << "the control reset clears it";
+
+    const auto told = map->scripts.count(QStringLiteral("ZRVDebug('GPS Data Count=Zero')"));
+    int updates = 0;
+    QObject::connect(&playInfo(), &ZRVPlayInfo::positionChanged, [&updates] { ++updates; });
+    view().speedField->setText(QStringLiteral("kept"));
+    playback().seekTo(0.5);
+    EXPECT_GT(updates, 0);
+    EXPECT_EQ(map->scripts.count(QStringLiteral("ZRVDebug('GPS Data Count=Zero')")),
+              told + updates);
+    EXPECT_EQ(view().speedField->text(), QStringLiteral("kept"));
+    EXPECT_DOUBLE_EQ(playInfo().position(), 0.5);
 }
