@@ -4,6 +4,7 @@
 #include "app/ui/ZRVPlaybackController.h"
 #include "platform/ZRVMediaPlayer.h"
 #include "platform/ZRVVlcMediaPlayer.h"
+#include "platform/ZRVWebEngineSetup.h"
 #include "support/BusyWait.h"
 #include "support/Stopwatch.h"
 #include "support/TemporaryDirectory.h"
@@ -118,6 +119,7 @@ double viewerOpenSeconds(ZRVAppDelegate& delegate) {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    prepareWebEngine();
     QApplication application(argc, argv);
     ZRVVlcMediaPlayer::setInstanceArguments(
         {QStringLiteral("--vout=dummy"), QStringLiteral("--aout=dummy")});

@@ -4,6 +4,7 @@
 #include "app/ui/ZRVPlaybackController.h"
 #include "app/ui/ZRVPresentationController.h"
 #include "platform/ZRVVlcMediaPlayer.h"
+#include "platform/ZRVWebEngineSetup.h"
 #include "support/FrameNumberReader.h"
 #include "support/Stopwatch.h"
 #include "support/TemporaryDirectory.h"
@@ -209,6 +210,7 @@ void report(const char* title, const Result& result) {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    prepareWebEngine();
     QApplication application(argc, argv);
     ZRVVlcMediaPlayer::setInstanceArguments({QStringLiteral("--aout=dummy")});
 

@@ -2,6 +2,7 @@
 #include "app/ui/ZRVAppDelegate.h"
 #include "app/ui/ZRVMediaListController.h"
 #include "app/ui/ZRVMediaListModel.h"
+#include "platform/ZRVWebEngineSetup.h"
 #include "support/BusyWait.h"
 #include "support/Stopwatch.h"
 #include "support/TemporaryDirectory.h"
@@ -65,6 +66,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     TemporaryDirectory settings;
     qputenv("XDG_CONFIG_HOME", settings.path().c_str());
+    prepareWebEngine();
     QApplication application(argc, argv);
     TemporaryDirectory card;
     writeCard(card);

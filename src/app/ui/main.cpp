@@ -4,6 +4,7 @@
 #include "app/ui/ZRVScreenshot.h"
 #include "common/ui/ZRVTranslator.h"
 #include "controls/TKImage.h"
+#include "platform/ZRVWebEngineSetup.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "xcb");
     }
+    prepareWebEngine();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zorva"));
     QApplication::setApplicationDisplayName(QStringLiteral("ZORVA Viewer"));
