@@ -8,6 +8,7 @@
 #include "app/ui/ZRVTelemetryDisplay.h"
 #include "platform/ZRVMediaPlayer.h"
 #include "platform/ZRVVlcMediaPlayer.h"
+#include "platform/ZRVWebEngineSetup.h"
 #include "recording/ui/GraphView.h"
 #include "support/BusyWait.h"
 #include "support/Stopwatch.h"
@@ -52,6 +53,7 @@ void runEventsFor(int ms) {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    prepareWebEngine();
     QApplication application(argc, argv);
     ZRVVlcMediaPlayer::setInstanceArguments(
         {QStringLiteral("--vout=dummy"), QStringLiteral("--aout=dummy")});

@@ -20,6 +20,7 @@
 #include "controls/TKVideoBackgroundImageView.h"
 #include "platform/ZRVMapView.h"
 #include "platform/ZRVVlcMediaPlayer.h"
+#include "platform/ZRVWebEngineMapView.h"
 #include "recording/ZRVMediaList.h"
 
 #include <QAbstractButton>
@@ -58,6 +59,11 @@ ZRVAppDelegate::ZRVAppDelegate(Options options, QObject* parent)
     }
     if (!m_options.playerFactory) {
         m_options.playerFactory = [](QObject* parent) { return new ZRVVlcMediaPlayer(parent); };
+    }
+    if (!m_options.mapViewFactory) {
+        m_options.mapViewFactory = [](QWidget* parent) {
+            return new ZRVWebEngineMapView(parent, parent);
+        };
     }
     if (!m_options.alert) {
         m_options.alert = [](QWidget* window, const QString& message) {
@@ -211,8 +217,7 @@ void ZRVAppDelegate::setupInitialValues() {
 // The telemetry display follows what playback announces; a click in the
 // graph or on the track seeks through playback like a slider drag.
 void ZRVAppDelegate::showTelemetry() {
-    ZRVMapView* map =
-        m_options.mapViewFactory ? m_options.mapViewFactory(m_view.mapContainerTopView) : nullptr;
+    ZRVMapView* map = m_options.mapViewFactory(m_view.mapContainerTopView);
     m_view.showMapWidget(map != nullptr ? map->widget() : nullptr);
     m_telemetry = new ZRVTelemetryDisplay(m_view, *m_player1, map, this);
     connect(m_playback, &ZRVPlaybackController::blackBoxDataChanged, m_telemetry,

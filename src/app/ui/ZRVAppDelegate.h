@@ -51,7 +51,7 @@ public:
         // play; off only for benchmarks that measure the seek rules alone.
         bool keepCamerasInStep = true;
         // Makes the map in the side panel; our web page unless a test gives
-        // a recorder. May return none: the panel then says there is no map.
+        // a recorder. It may make none: the panel then says there is no map.
         std::function<ZRVMapView*(QWidget* parent)> mapViewFactory;
         // Shows a warning on the window; a sheet-like message box by default.
         std::function<void(QWidget* window, const QString& message)> alert;
