@@ -115,18 +115,22 @@ void ZRVAppDelegate::awakeFromNib() {
     setupInitialValues();
 }
 
-// The players draw into X windows; on any other platform (offscreen, in
-// tests) a window id means nothing to them, and handing one over would make
-// libVLC look for a video output that can use it.
 void ZRVAppDelegate::createPlayers() {
-    const bool drawsIntoWindows = QGuiApplication::platformName() == QLatin1String("xcb");
     m_player1 = m_options.playerFactory(this);
     m_player2 = m_options.playerFactory(this);
-    if (drawsIntoWindows) {
+    m_playInfo = new ZRVPlayInfo(this);
+}
+
+// The players draw into X windows; on any other platform (offscreen, in
+// tests) a window id means nothing to them, and handing one over would make
+// libVLC look for a video output that can use it. The video areas become
+// native windows only here, after the map's web view has set up its drawing
+// surface: made before it, they brought QtWebEngine down on X11.
+void ZRVAppDelegate::giveVideoWindows() {
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         m_player1->setVideoWindow(m_view.video1View->winId());
         m_player2->setVideoWindow(m_view.video2View->winId());
     }
-    m_playInfo = new ZRVPlayInfo(this);
 }
 
 void ZRVAppDelegate::die() {
@@ -211,6 +215,7 @@ void ZRVAppDelegate::setupInitialValues() {
     m_playInfo->setIsPlaying(false);
     disableControlsOfLaterParts();
     m_telemetry->loadMapPage();
+    giveVideoWindows();
     layoutWindow();
 }
 

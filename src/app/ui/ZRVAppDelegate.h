@@ -100,6 +100,7 @@ private:
     void placeBoxes();
     void disableControlsOfLaterParts();
     void createPlayers();
+    void giveVideoWindows();
     void connectPlaybackControls();
     void showTelemetry();
     void directoryWillChange(const QString& path);

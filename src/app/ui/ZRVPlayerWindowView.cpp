@@ -171,15 +171,15 @@ void ZRVPlayerWindowView::setupVideo() {
     video2View = videoSurface(player2BackgroundView, "video2View");
 }
 
-// A native child window for the player to draw into, filling its parent. It
-// stays hidden until its player shows a picture, so the camera's logo behind
-// it tells which area belongs to which camera.
+// The area a player draws into, filling its parent; it becomes a native
+// child window when the player is given its id. It stays hidden until its
+// player shows a picture, so the camera's logo behind it tells which area
+// belongs to which camera.
 QWidget* ZRVPlayerWindowView::videoSurface(QWidget* parent, const char* objectName) {
     auto* fill = new QVBoxLayout(parent);
     fill->setContentsMargins(0, 0, 0, 0);
     auto* surface = new QWidget(parent);
     surface->setObjectName(QLatin1String(objectName));
-    surface->setAttribute(Qt::WA_NativeWindow);
     surface->setAttribute(Qt::WA_DontCreateNativeAncestors);
     surface->setAttribute(Qt::WA_OpaquePaintEvent);
     surface->setAutoFillBackground(true);
