@@ -4,10 +4,10 @@
 #include "app/ui/ZRVPlaybackController.h"
 #include "platform/ZRVMediaPlayer.h"
 #include "platform/ZRVVlcMediaPlayer.h"
-#include "platform/ZRVWebEngineSetup.h"
 #include "support/BusyWait.h"
 #include "support/Stopwatch.h"
 #include "support/TemporaryDirectory.h"
+#include "support/WindowBenchmark.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -118,15 +118,13 @@ double viewerOpenSeconds(ZRVAppDelegate& delegate) {
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    prepareWebEngine();
+    WindowBenchmark::prepareApplication();
     QApplication application(argc, argv);
     ZRVVlcMediaPlayer::setInstanceArguments(
         {QStringLiteral("--vout=dummy"), QStringLiteral("--aout=dummy")});
 
     const TemporaryDirectory card;
-    Stopwatch::runProgram({ZORVA_TOOL_PATH, "sample-card", card.path().string(), "--moments", "1",
-                           "--seconds", "20"});
+    WindowBenchmark::writeOneMoment(card, 20);
     std::string front;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(card.path())) {
         if (entry.path().filename().string().ends_with("_F.avi")) {

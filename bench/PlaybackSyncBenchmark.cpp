@@ -4,10 +4,10 @@
 #include "app/ui/ZRVPlaybackController.h"
 #include "app/ui/ZRVPresentationController.h"
 #include "platform/ZRVVlcMediaPlayer.h"
-#include "platform/ZRVWebEngineSetup.h"
 #include "support/FrameNumberReader.h"
 #include "support/Stopwatch.h"
 #include "support/TemporaryDirectory.h"
+#include "support/WindowBenchmark.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -209,14 +209,12 @@ void report(const char* title, const Result& result) {
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    prepareWebEngine();
+    WindowBenchmark::prepareApplication();
     QApplication application(argc, argv);
     ZRVVlcMediaPlayer::setInstanceArguments({QStringLiteral("--aout=dummy")});
 
     const TemporaryDirectory card;
-    Stopwatch::runProgram({ZORVA_TOOL_PATH, "sample-card", card.path().string(), "--moments", "1",
-                           "--seconds", "120"});
+    WindowBenchmark::writeOneMoment(card, 120);
     const QString folder = QString::fromStdString(card.path().string());
 
     const Result kept = playTheMinute(folder, true);

@@ -8,11 +8,11 @@
 #include "app/ui/ZRVTelemetryDisplay.h"
 #include "platform/ZRVMediaPlayer.h"
 #include "platform/ZRVVlcMediaPlayer.h"
-#include "platform/ZRVWebEngineSetup.h"
 #include "recording/ui/GraphView.h"
 #include "support/BusyWait.h"
 #include "support/Stopwatch.h"
 #include "support/TemporaryDirectory.h"
+#include "support/WindowBenchmark.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -52,15 +52,13 @@ void runEventsFor(int ms) {
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    prepareWebEngine();
+    WindowBenchmark::prepareApplication();
     QApplication application(argc, argv);
     ZRVVlcMediaPlayer::setInstanceArguments(
         {QStringLiteral("--vout=dummy"), QStringLiteral("--aout=dummy")});
 
     const TemporaryDirectory card;
-    Stopwatch::runProgram({ZORVA_TOOL_PATH, "sample-card", card.path().string(), "--moments", "1",
-                           "--seconds", "60"});
+    WindowBenchmark::writeOneMoment(card, 60);
 
     ZRVAppDelegate::Options options;
     options.busyScheduler = [](double, std::function<void()>) {};

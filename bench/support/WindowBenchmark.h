@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/ZRVWebEngineSetup.h"
+#include "support/Stopwatch.h"
+#include "support/TemporaryDirectory.h"
+
+#include <QByteArray>
+#include <string>
+
+// What every benchmark of the player window does first.
+namespace WindowBenchmark {
+
+// Before the application object: the offscreen platform and QtWebEngine's
+// settings, as the viewer itself makes them.
+inline void prepareApplication() {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    prepareWebEngine();
+}
+
+// One moment of the given length on a demo card by the real writer.
+inline void writeOneMoment(const TemporaryDirectory& card, int seconds) {
+    Stopwatch::runProgram({ZORVA_TOOL_PATH, "sample-card", card.path().string(), "--moments", "1",
+                           "--seconds", std::to_string(seconds)});
+}
+
+} // namespace WindowBenchmark
