@@ -43,13 +43,26 @@ ZRVTelemetryTexts ZRVTelemetryReadout::textsAt(std::span<const ZRVGSensor> sampl
                                                std::span<const ZRVGpsData> fixes, double position,
                                                ZRVHemispheres& hemispheres) {
     ZRVTelemetryTexts texts;
-    if (!samples.empty()) {
-        const ZRVGSensor& sample = samples[indexForPosition(position, samples.size())];
-        texts.x = axisText('X', sample.x);
-        texts.y = axisText('Y', sample.y);
-        texts.z = axisText('Z', sample.z);
-    }
+    addGsensorTexts(texts, samples, position);
+    addGpsTexts(texts, gpsRecords, fixes, position, hemispheres);
+    return texts;
+}
 
+void ZRVTelemetryReadout::addGsensorTexts(ZRVTelemetryTexts& texts,
+                                          std::span<const ZRVGSensor> samples, double position) {
+    if (samples.empty()) {
+        return;
+    }
+    const ZRVGSensor& sample = samples[indexForPosition(position, samples.size())];
+    texts.x = axisText('X', sample.x);
+    texts.y = axisText('Y', sample.y);
+    texts.z = axisText('Z', sample.z);
+}
+
+void ZRVTelemetryReadout::addGpsTexts(ZRVTelemetryTexts& texts,
+                                      std::span<const ZRVAviGpsData> gpsRecords,
+                                      std::span<const ZRVGpsData> fixes, double position,
+                                      ZRVHemispheres& hemispheres) {
     if (gpsRecords.empty()) {
         texts.noGpsRecords = true;
     } else {
@@ -72,5 +85,4 @@ ZRVTelemetryTexts ZRVTelemetryReadout::textsAt(std::span<const ZRVGSensor> sampl
         texts.hdop = formatted("%.1f", fix.HDOP);
         texts.satellites = formatted("%d", static_cast<int>(fix.SatelliteUsedCount));
     }
-    return texts;
 }

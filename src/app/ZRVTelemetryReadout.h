@@ -53,6 +53,13 @@ public:
                                      std::span<const ZRVAviGpsData> gpsRecords,
                                      std::span<const ZRVGpsData> fixes, double position,
                                      ZRVHemispheres& hemispheres);
+    // The two halves: the X, Y and Z texts; the marker, speed, HDOP and
+    // satellites.
+    static void addGsensorTexts(ZRVTelemetryTexts& texts, std::span<const ZRVGSensor> samples,
+                                double position);
+    static void addGpsTexts(ZRVTelemetryTexts& texts, std::span<const ZRVAviGpsData> gpsRecords,
+                            std::span<const ZRVGpsData> fixes, double position,
+                            ZRVHemispheres& hemispheres);
 
     // "X=+0.25", "Y=-0.50", "Z=0.00": a plus sign only above zero.
     static std::string axisText(char axis, double value);

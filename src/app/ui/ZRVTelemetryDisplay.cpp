@@ -76,17 +76,17 @@ void ZRVTelemetryDisplay::showPlayPosition(double position) {
 
 void ZRVTelemetryDisplay::updateGsensorUIByPlayPositon(double position) {
     m_view.graphView->updateTimePosition(m_mainPlayer.position());
-    ZRVHemispheres unused;
-    const ZRVTelemetryTexts texts =
-        ZRVTelemetryReadout::textsAt(m_telemetry->gSensors(), {}, {}, position, unused);
+    ZRVTelemetryTexts texts;
+    ZRVTelemetryReadout::addGsensorTexts(texts, m_telemetry->gSensors(), position);
     show(m_view.gsensorXField, texts.x);
     show(m_view.gsensorYField, texts.y);
     show(m_view.gsensorZField, texts.z);
 }
 
 void ZRVTelemetryDisplay::updateGpsUIByPlayPosition(double position) {
-    const ZRVTelemetryTexts texts = ZRVTelemetryReadout::textsAt(
-        {}, m_telemetry->gpsData(), m_telemetry->nmeaFixes(), position, processHemispheres());
+    ZRVTelemetryTexts texts;
+    ZRVTelemetryReadout::addGpsTexts(texts, m_telemetry->gpsData(), m_telemetry->nmeaFixes(),
+                                     position, processHemispheres());
     if (m_map) {
         if (texts.noGpsRecords) {
             m_map->evaluateScript(QString::fromStdString(ZRVMapScript::noGpsRecords()));
