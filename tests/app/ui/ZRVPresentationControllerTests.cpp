@@ -3,11 +3,10 @@
 #include "app/ui/ZRVPlayerWindowView.h"
 #include "app/ui/ZRVPresentationController.h"
 #include "app/ui/ZRVScrollableVideoContainerView.h"
+#include "support/EventLoopWait.h"
 #include "support/ZRVFakeMediaPlayer.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QSlider>
 #include <gtest/gtest.h>
 #include <memory>
@@ -52,26 +51,18 @@ struct PresentationTest : ::testing::Test {
 TEST_F(PresentationTest, SpeedMovesBetweenOneAndTwoOnBothPlayers) {
     controller->increaseSpeed();
     controller->increaseSpeed();
-    EXPECT_DOUBLE_EQ(playInfo.speed(), 2.0);
     EXPECT_DOUBLE_EQ(player1.rate(), 2.0);
     EXPECT_DOUBLE_EQ(player2.rate(), 2.0);
     EXPECT_EQ(view.speedTextButton->text(), QStringLiteral("2.0x"));
 
     controller->decreaseSpeed();
     controller->decreaseSpeed();
-    EXPECT_DOUBLE_EQ(playInfo.speed(), 1.0);
     EXPECT_DOUBLE_EQ(player1.rate(), 1.0);
     EXPECT_DOUBLE_EQ(player2.rate(), 1.0);
     EXPECT_EQ(view.speedTextButton->text(), QStringLiteral("1.0x"));
 }
 
-TEST_F(PresentationTest, VolumeStepsByTenWithinZeroAndTwoHundred) {
-    EXPECT_EQ(controller->volume(), 70u);
-    for (int i = 0; i < 7; ++i) {
-        controller->volumeDown();
-    }
-    EXPECT_EQ(controller->volume(), 0u);
-
+TEST_F(PresentationTest, VolumeStaysWithinZeroAndTwoHundred) {
     controller->volumeSliderMoved(195);
     controller->volumeUp();
     EXPECT_EQ(controller->volume(), 200u);
@@ -86,15 +77,23 @@ TEST_F(PresentationTest, VolumeStepsByTenWithinZeroAndTwoHundred) {
     EXPECT_EQ(controller->volume(), 0u);
 }
 
-TEST_F(PresentationTest, ZoomGrowsByAFifthOfTheSmallestWindowThenTurnsFullScreen) {
+TEST_F(PresentationTest, ZoomStepsByAFifthOfTheSmallestWindowWhilePlayingThenTurnsFullScreen) {
+    controller->sizeUp();
+    EXPECT_EQ(window.size(), QSize(1020, 640)) << "nothing loaded";
     open(player1, kFront, 1);
+    player1.pause();
+    controller->sizeUp();
+    EXPECT_EQ(window.size(), QSize(1020, 640)) << "paused";
+    player1.play();
+
+    window.setGeometry(100, 50, 1100, 700);
+    controller->sizeDown();
+    EXPECT_EQ(window.geometry(), QRect(100, 50, 1020, 640)) << "never below the smallest";
     controller->sizeUp();
     EXPECT_EQ(window.geometry(), QRect(100, 50, 1224, 768));
-
     controller->sizeUp();
     EXPECT_TRUE(window.isFullScreen()) << "896 high exceeds 900 - 100";
     EXPECT_NE(window.size(), QSize(1428, 896));
-
     controller->sizeUp();
     EXPECT_TRUE(window.isFullScreen());
     controller->sizeDown();
@@ -105,31 +104,13 @@ TEST_F(PresentationTest, ZoomGrowsByAFifthOfTheSmallestWindowThenTurnsFullScreen
     EXPECT_FALSE(window.isFullScreen()) << "a new recording leaves full screen";
 }
 
-TEST_F(PresentationTest, ZoomDownStopsAtTheSmallestWindowAndWaitsForPlayback) {
-    controller->sizeUp();
-    EXPECT_EQ(window.size(), QSize(1020, 640)) << "nothing loaded";
-
-    open(player1, kFront, 1);
-    window.setGeometry(100, 50, 1100, 700);
-    controller->sizeDown();
-    EXPECT_EQ(window.geometry(), QRect(100, 50, 1020, 640));
-
-    player1.pause();
-    controller->sizeUp();
-    EXPECT_EQ(window.size(), QSize(1020, 640)) << "paused";
-}
-
 TEST_F(PresentationTest, AnimatedZoomStepsOnFromWhereTheLastStepIsGoing) {
     screen = QRect(0, 0, 1920, 1200);
     create(50);
     open(player1, kFront, 1);
     controller->sizeUp();
     controller->sizeUp();
-    QElapsedTimer clock;
-    clock.start();
-    while (window.size() != QSize(1428, 896) && clock.elapsed() < 2000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
+    waitFor([&] { return window.size() == QSize(1428, 896); }, 2000);
     EXPECT_EQ(window.geometry(), QRect(100, 50, 1428, 896));
 }
 
@@ -149,15 +130,13 @@ TEST_F(PresentationTest, ScaleIsTheVideoAreaHeightOverThePictureHeightWhilePlayi
     EXPECT_DOUBLE_EQ(playInfo.scale(), 0.75);
 }
 
-TEST_F(PresentationTest, TheCameraWithSoundStaysAudibleAfterThePlayersExchangeMedia) {
+TEST_F(PresentationTest, SoundFollowsTheChosenCameraOrTheOneWithSoundAcrossAMediaExchange) {
     open(player1, kFront, 1);
     open(player2, kRear, 0);
     view.audioToggleButton->setChecked(true);
     controller->chooseAudioAuto();
-    EXPECT_EQ(playInfo.audioMediaDirection(), 0);
     EXPECT_FALSE(view.audioToggleButton->isChecked());
     EXPECT_FALSE(player1.isMuted());
-    EXPECT_EQ(player1.volume(), 70);
     EXPECT_TRUE(player2.isMuted());
 
     player1.setRecording(60000, 0, QSize(1280, 720));
@@ -168,19 +147,15 @@ TEST_F(PresentationTest, TheCameraWithSoundStaysAudibleAfterThePlayersExchangeMe
     EXPECT_TRUE(player1.isMuted());
     EXPECT_FALSE(player2.isMuted());
     EXPECT_EQ(player2.volume(), 70);
-}
 
-TEST_F(PresentationTest, SoundFollowsTheChosenCameraAndFallsBackToTheOneWithSound) {
     open(player1, kFront, 0);
     open(player2, kRear, 2);
     controller->chooseAudioAuto();
-    EXPECT_EQ(playInfo.audioMediaDirection(), 1);
     EXPECT_TRUE(view.audioToggleButton->isChecked());
     EXPECT_FALSE(player2.isMuted());
 
     open(player2, kRear, 0);
     controller->chooseAudioAuto();
-    EXPECT_EQ(playInfo.audioMediaDirection(), 2);
     EXPECT_TRUE(view.audioToggleButton->isHidden());
     EXPECT_TRUE(player1.isMuted());
     EXPECT_TRUE(player2.isMuted());
@@ -191,7 +166,6 @@ TEST_F(PresentationTest, SoundFollowsTheChosenCameraAndFallsBackToTheOneWithSoun
     controller->chooseAudioAuto();
     controller->setVolume(120);
     controller->toggleAudioChoice(true);
-    EXPECT_EQ(playInfo.audioMediaDirection(), 1);
     EXPECT_TRUE(player1.isMuted());
     EXPECT_FALSE(player2.isMuted());
     EXPECT_EQ(player2.volume(), 120);

@@ -18,10 +18,6 @@
 
 namespace {
 
-const QString kDestinationLine =
-    QStringLiteral("Either got an error from PMSessionGetDestinationType or the print "
-                   "destination wasn't kPMDestinationPrinter");
-
 QStringList playerLog;
 void collectPlayerLog(QtMsgType, const QMessageLogContext& context, const QString& message) {
     if (context.category != nullptr && QLatin1String(context.category) == "zorva.player") {
@@ -43,10 +39,9 @@ public:
         QRect target;
     };
 
-    void beginSheet(QPrinter& printer, QWidget* window,
+    void beginSheet(QPrinter&, QWidget* window,
                     std::function<void(int returnCode)> didEnd) override {
         ++sheetsShown;
-        sheetPrinter = &printer;
         sheetWindow = window;
         m_didEnd = std::move(didEnd);
     }
@@ -66,7 +61,6 @@ public:
     bool destinationIsPrinter = false;
     int printError = 0;
     int sheetsShown = 0;
-    QPrinter* sheetPrinter = nullptr;
     QWidget* sheetWindow = nullptr;
     std::vector<Page> pages;
 
@@ -101,17 +95,13 @@ protected:
 
     virtual ZRVMediaPlayer& player() { return fake; }
 
-    void openFake() {
-        fake.setRecording(4000, 1, QSize(640, 360));
+    void openFake(QSize size = QSize(640, 360)) {
+        fake.setRecording(4000, 1, size);
         fake.setMedia(QStringLiteral("/card/front_F.avi"));
         fake.play();
     }
     QString inDocuments(const QString& name) const {
         return QString::fromStdString((documents.path() / name.toStdString()).string());
-    }
-    QString saveFailedAlert() const {
-        return QStringLiteral("ZORVA|") +
-               QCoreApplication::translate("InfoPlist", "msg.capture_save_fail");
     }
 
     PrivateRuntimeFolder runtime;
@@ -129,26 +119,36 @@ private:
     QtMessageHandler m_previousHandler = nullptr;
 };
 
-TEST_F(ZRVSnapshotControllerTest, CaptureDoesNothingUnlessTheMainPlayerPlays) {
+TEST_F(ZRVSnapshotControllerTest, CaptureWhilePlayingReplacesTheChosenFileAndOpensThePicture) {
+    const QString temporary = ZRVSnapshotController::temporaryPicturePath();
     controller->captureVideo();
     openFake();
     fake.pause();
     controller->captureVideo();
     EXPECT_EQ(saveDialogs, 0);
-    EXPECT_FALSE(QFileInfo::exists(ZRVSnapshotController::temporaryPicturePath()));
+    EXPECT_FALSE(QFileInfo::exists(temporary));
 
     fake.play();
-    controller->captureVideo();
+    controller->captureVideo(); // the save dialog is cancelled
     EXPECT_EQ(saveDialogs, 1);
-    EXPECT_TRUE(readAll(ZRVSnapshotController::temporaryPicturePath()).startsWith("\xFF\xD8"));
+    EXPECT_TRUE(readAll(temporary).startsWith("\xFF\xD8"));
     EXPECT_TRUE(opened.empty());
+
+    savePath = QString::fromStdString(documents.write("zorva_capture.png", "old").string());
+    controller->captureVideo();
+    EXPECT_EQ(readAll(savePath), readAll(temporary));
+    EXPECT_EQ(QImage(savePath, "JPEG").size(), QSize(640, 360));
+    EXPECT_EQ(opened, std::vector{QUrl::fromLocalFile(temporary)});
+    EXPECT_TRUE(alerts.isEmpty());
 }
 
 TEST_F(ZRVSnapshotControllerTest, FailedSaveWarnsAndLeavesWhatWasThere) {
     openFake();
     savePath = inDocuments(QStringLiteral("missing/zorva_capture.png"));
     controller->captureVideo();
-    EXPECT_EQ(alerts, QStringList{saveFailedAlert()});
+    EXPECT_EQ(alerts,
+              QStringList{QStringLiteral("ZORVA|") +
+                          QCoreApplication::translate("InfoPlist", "msg.capture_save_fail")});
     EXPECT_FALSE(QFileInfo::exists(savePath));
 
     savePath = inDocuments(QStringLiteral("a folder"));
@@ -170,21 +170,8 @@ TEST_F(ZRVSnapshotControllerTest, FailedSaveWarnsAndLeavesWhatWasThere) {
     EXPECT_TRUE(opened.empty());
 }
 
-TEST_F(ZRVSnapshotControllerTest, SaveReplacesAnExistingFileAndOpensTheTemporaryPicture) {
-    openFake();
-    savePath = QString::fromStdString(documents.write("zorva_capture.png", "old").string());
-    controller->captureVideo();
-    const QString temporary = ZRVSnapshotController::temporaryPicturePath();
-    EXPECT_EQ(readAll(savePath), readAll(temporary));
-    EXPECT_EQ(QImage(savePath, "JPEG").size(), QSize(640, 360));
-    EXPECT_EQ(opened, std::vector{QUrl::fromLocalFile(temporary)});
-    EXPECT_TRUE(alerts.isEmpty());
-}
-
 TEST_F(ZRVSnapshotControllerTest, NoPictureFromThePlayerStopsBothCaptureAndPrint) {
-    fake.setRecording(4000, 1, QSize());
-    fake.setMedia(QStringLiteral("/card/front_F.avi"));
-    fake.play();
+    openFake(QSize());
     controller->captureVideo();
     controller->print();
     EXPECT_EQ(saveDialogs, 0);
@@ -192,9 +179,9 @@ TEST_F(ZRVSnapshotControllerTest, NoPictureFromThePlayerStopsBothCaptureAndPrint
     EXPECT_EQ(playerLog.size(), 2);
 }
 
-TEST_F(ZRVSnapshotControllerTest, PrintNeedsAMediaItemAndACancelledSheetPrintsNothing) {
+TEST_F(ZRVSnapshotControllerTest, PrintsOnePageFittedAndCentredAndLogsRefusalsInTheirOwnWords) {
     controller->print();
-    EXPECT_EQ(sheet->sheetsShown, 0);
+    EXPECT_EQ(sheet->sheetsShown, 0) << "no media item";
 
     openFake();
     fake.pause();
@@ -202,35 +189,29 @@ TEST_F(ZRVSnapshotControllerTest, PrintNeedsAMediaItemAndACancelledSheetPrintsNo
     controller->print();
     EXPECT_EQ(sheet->sheetWindow, &window);
     sheet->end(0);
-    EXPECT_TRUE(sheet->pages.empty());
-    EXPECT_TRUE(playerLog.isEmpty());
-}
+    EXPECT_TRUE(sheet->pages.empty()) << "cancelled";
 
-TEST_F(ZRVSnapshotControllerTest, PrinterGetsOnePageWithThePictureFittedAndCentred) {
-    openFake();
-    sheet->destinationIsPrinter = true;
     QPrinter& printer = controller->loadPrintInfo();
     printer.setPageOrientation(QPageLayout::Portrait);
     controller->print();
     sheet->end(1);
-
     ASSERT_EQ(sheet->pages.size(), 1u);
-    const auto& page = sheet->pages.front();
-    EXPECT_EQ(page.picture.size(), QSize(640, 360));
+    const QRect target = sheet->pages.front().target;
+    EXPECT_EQ(sheet->pages.front().picture.size(), QSize(640, 360));
     const QRect paper(0, 0, printer.width(), printer.height());
-    EXPECT_TRUE(paper.contains(page.target));
-    EXPECT_NEAR(page.target.width(), paper.width(), 1);
-    EXPECT_NEAR(page.target.height(), paper.width() * 360.0 / 640.0, 2);
-    EXPECT_NEAR(page.target.center().y(), paper.center().y(), 1);
-}
+    EXPECT_TRUE(paper.contains(target));
+    EXPECT_NEAR(target.width(), paper.width(), 1);
+    EXPECT_NEAR(target.height(), paper.width() * 360.0 / 640.0, 2);
+    EXPECT_NEAR(target.center().y(), paper.center().y(), 1);
+    EXPECT_TRUE(playerLog.isEmpty());
 
-TEST_F(ZRVSnapshotControllerTest, RefusalsAndPrintFailuresGoToTheLogInTheirOwnWords) {
-    openFake();
-    controller->loadPrintInfo().setOutputFormat(QPrinter::PdfFormat);
+    sheet->destinationIsPrinter = false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
     controller->print();
     sheet->end(1);
-    EXPECT_TRUE(sheet->pages.empty());
-    EXPECT_EQ(playerLog, QStringList{kDestinationLine});
+    EXPECT_EQ(sheet->pages.size(), 1u);
+    EXPECT_EQ(playerLog, QStringList{"Either got an error from PMSessionGetDestinationType or the "
+                                     "print destination wasn't kPMDestinationPrinter"});
 
     sheet->destinationIsPrinter = true;
     sheet->printError = 5;
@@ -246,7 +227,7 @@ TEST_F(ZRVSnapshotControllerTest, RefusalsAndPrintFailuresGoToTheLogInTheirOwnWo
     sheet->end(1);
     EXPECT_EQ(playerLog.last(),
               QStringLiteral("MIME type image/jpeg isn't supported by the printer"));
-    EXPECT_EQ(sheet->pages.size(), 1u);
+    EXPECT_EQ(sheet->pages.size(), 2u);
 }
 
 // libVLC writes every snapshot as PNG, whatever the name; these check that
@@ -261,20 +242,16 @@ protected:
 
     ZRVMediaPlayer& player() override { return vlc; }
 
-    void playFront() {
-        ASSERT_FALSE(front.isEmpty());
-        vlc.setMedia(front);
-        vlc.play();
-        ASSERT_TRUE(waitFor([this] { return vlc.isPlaying() && vlc.time() > 500; }, 5000));
-    }
-
     static inline std::unique_ptr<DemoCard> card;
     static inline QString front;
     ZRVVlcMediaPlayer vlc;
 };
 
 TEST_F(ZRVSnapshotControllerVlcTest, SavedUnderTheProposedNameTheFileHoldsAJpegFrame) {
-    playFront();
+    ASSERT_FALSE(front.isEmpty());
+    vlc.setMedia(front);
+    vlc.play();
+    ASSERT_TRUE(waitFor([this] { return vlc.isPlaying() && vlc.time() > 500; }, 5000));
     savePath = inDocuments(QString::fromLatin1(ZRVSnapshotController::kProposedSaveName));
     controller->captureVideo();
     const QByteArray saved = readAll(savePath);
