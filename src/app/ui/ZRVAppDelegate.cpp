@@ -15,6 +15,7 @@
 #include "app/ui/ZRVSnapshotController.h"
 #include "app/ui/ZRVStepKeeper.h"
 #include "app/ui/ZRVTelemetryDisplay.h"
+#include "app/ui/ZRVVideoFrameKeeper.h"
 #include "controls/TKImage.h"
 #include "controls/TKThreePartImageView.h"
 #include "controls/TKVideoBackgroundImageView.h"
@@ -24,6 +25,7 @@
 #include "recording/ZRVMediaList.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QGuiApplication>
@@ -108,6 +110,8 @@ void ZRVAppDelegate::awakeFromNib() {
     m_view.player2BackgroundView->setBackgroundNineImageName(QStringLiteral("v2"));
     m_view.player2BackgroundView->setLogoImage(TKImage::named(QStringLiteral("v2_rear_logo")));
 
+    new ZRVVideoFrameKeeper(m_view.player1BackgroundView, m_view.videoBox, this);
+    new ZRVVideoFrameKeeper(m_view.player2BackgroundView, m_view.subVideoBox, this);
     createPlayers();
     m_mediaListController = new ZRVMediaListController(*m_mediaList, m_view.mediaListTableView,
                                                        m_options.folderChooser, this);
@@ -128,6 +132,13 @@ void ZRVAppDelegate::createPlayers() {
 // surface: made before it, they brought QtWebEngine down on X11.
 void ZRVAppDelegate::giveVideoWindows() {
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        // Each framed area first, so that its video's X window is made
+        // inside it and moves with it. Their siblings, the boxes Qt draws
+        // and the window's resize handles, must stay drawn by Qt: made
+        // native, a transparent handle shows whatever the screen held.
+        QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
+        m_view.player1BackgroundView->winId();
+        m_view.player2BackgroundView->winId();
         m_player1->setVideoWindow(m_view.video1View->winId());
         m_player2->setVideoWindow(m_view.video2View->winId());
     }

@@ -150,12 +150,11 @@ void ZRVPlayerWindowView::setupHead() {
     }
 }
 
+// The framed areas are placed over their boxes by whoever lays the window
+// out, not by a layout of the box: they end up as children of the window.
 void ZRVPlayerWindowView::setupVideo() {
-    auto* fill = new QVBoxLayout(videoBox);
-    fill->setContentsMargins(0, 0, 0, 0);
     player1BackgroundView = new TKVideoBackgroundImageView(videoBox);
     player1BackgroundView->setObjectName(QStringLiteral("player1BackgroundView"));
-    fill->addWidget(player1BackgroundView);
     auto* container = new QVBoxLayout(player1BackgroundView);
     container->setContentsMargins(0, 0, 0, 0);
     videoContainerView = new ZRVScrollableVideoContainerView(player1BackgroundView);
@@ -163,11 +162,8 @@ void ZRVPlayerWindowView::setupVideo() {
     container->addWidget(videoContainerView);
     video1View = videoSurface(videoContainerView, "video1View");
 
-    auto* subFill = new QVBoxLayout(subVideoBox);
-    subFill->setContentsMargins(0, 0, 0, 0);
     player2BackgroundView = new TKVideoBackgroundImageView(subVideoBox);
     player2BackgroundView->setObjectName(QStringLiteral("player2BackgroundView"));
-    subFill->addWidget(player2BackgroundView);
     video2View = videoSurface(player2BackgroundView, "video2View");
 }
 
