@@ -1,5 +1,7 @@
 #include "app/ZRVWindowRules.h"
 
+#include <algorithm>
+
 ZRVRect ZRVWindowRules::minWindowFrame(const ZRVRect& visibleFrame) {
     if (visibleFrame.isEmpty()) {
         return minWindowSize();
@@ -33,4 +35,23 @@ bool ZRVWindowRules::hasDock(const ZRVRect& screenFrame, const ZRVRect& visibleF
 
 ZRVRect ZRVWindowRules::frameRightOf(const ZRVRect& frame, double width, double height) {
     return {frame.x + frame.width, frame.y, width, height};
+}
+
+ZRVRect ZRVWindowRules::resizeFrame(const ZRVRect& start, unsigned edges, double dx, double dy) {
+    ZRVRect frame = start;
+    if ((edges & right) != 0) {
+        frame.width = std::max(kMinWindowWidth, start.width + dx);
+    }
+    if ((edges & bottom) != 0) {
+        frame.height = std::max(kMinWindowHeight, start.height + dy);
+    }
+    if ((edges & left) != 0) {
+        frame.width = std::max(kMinWindowWidth, start.width - dx);
+        frame.x = start.x + start.width - frame.width;
+    }
+    if ((edges & top) != 0) {
+        frame.height = std::max(kMinWindowHeight, start.height - dy);
+        frame.y = start.y + start.height - frame.height;
+    }
+    return frame;
 }

@@ -24,6 +24,14 @@ struct ZRVWindowRules {
     // frame's right edge, its top level with the frame's top.
     static ZRVRect frameRightOf(const ZRVRect& frame, double width, double height);
 
+    // Which edges a resize handle moves; a corner moves two.
+    enum Edge : unsigned { left = 1, top = 2, right = 4, bottom = 8 };
+
+    // The frame while the handle of `edges` is dragged by (dx, dy) from where
+    // it was pressed on `start`. The opposite edges stay put, and the frame
+    // never gets smaller than the minimum window size.
+    static ZRVRect resizeFrame(const ZRVRect& start, unsigned edges, double dx, double dy);
+
     // sharedMenuBar: only the first screen has a menu bar.
     static bool hasMenuBar(bool isFirstScreen, bool sharedMenuBar);
     // A dock takes width at a side, or height beyond the menu bar at the

@@ -45,3 +45,15 @@ TEST(ZRVWindowRulesTests, MapWindowGoesRightOfTheViewerTopsLevel) {
     EXPECT_EQ(ZRVWindowRules::frameRightOf({100, 200, 800, 600}, 500, 400),
               (ZRVRect{900, 200, 500, 400}));
 }
+
+TEST(ZRVWindowRulesTests, ResizingMovesOnlyTheDraggedEdgesAndStopsAtTheMinimumSize) {
+    using R = ZRVWindowRules;
+    const ZRVRect start{100, 50, 1200, 800};
+    EXPECT_EQ(R::resizeFrame(start, R::right | R::bottom, 60, -30), (ZRVRect{100, 50, 1260, 770}));
+    // The left and top edges follow the pointer; the right and bottom stay.
+    EXPECT_EQ(R::resizeFrame(start, R::left | R::top, -20, 40), (ZRVRect{80, 90, 1220, 760}));
+    // Past the minimum the dragged edge stops and the opposite one stays.
+    EXPECT_EQ(R::resizeFrame(start, R::left | R::bottom, 900, -900), (ZRVRect{280, 50, 1020, 640}));
+    // An edge handle leaves the other axis alone.
+    EXPECT_EQ(R::resizeFrame(start, R::top, 500, 10), (ZRVRect{100, 60, 1200, 790}));
+}

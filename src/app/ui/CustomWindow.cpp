@@ -1,6 +1,7 @@
 #include "app/ui/CustomWindow.h"
 
 #include "app/ZRVWindowRules.h"
+#include "app/ui/ZRVResizeHandle.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -18,6 +19,13 @@ ZRVRect toRect(const QRect& rect) {
 CustomWindow::CustomWindow(const QRect& contentRect, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
     setFocusPolicy(Qt::StrongFocus);
+    keepMinimumSize();
+    using R = ZRVWindowRules;
+    for (const unsigned edges : std::initializer_list<unsigned>{
+             R::left | R::top, R::top, R::right | R::top, R::right, R::right | R::bottom, R::bottom,
+             R::left | R::bottom, R::left}) {
+        m_resizeHandles.push_back(new ZRVResizeHandle(edges, this));
+    }
     if (!contentRect.isEmpty()) {
         resize(contentRect.size());
     }
@@ -33,6 +41,8 @@ void CustomWindow::setIsFullScreen(bool fullScreen) {
         return;
     }
     m_isFullScreen = fullScreen;
+    keepMinimumSize();
+    placeResizeHandles();
     emit isFullScreenChanged(fullScreen);
 }
 
@@ -41,9 +51,9 @@ void CustomWindow::enterFullscreen() {
         return;
     }
     setIsFullScreen(true);
-    if (m_initialFrame.width() == 0 || m_initialFrame.height() == 0) {
-        m_initialFrame = geometry();
-    }
+    // Leaving full screen puts the window back where it was just now, not
+    // where it first opened.
+    m_initialFrame = geometry();
     if (QScreen* current = screen()) {
         setGeometry(current->geometry());
     }
@@ -116,5 +126,29 @@ QRect CustomWindow::visibleFrameForDragging() const {
 
 void CustomWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    placeResizeHandles();
     emit contentResized();
+}
+
+void CustomWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    placeResizeHandles();
+}
+
+// Below this size controls would overlap. A full-screen window takes the
+// screen's size, whatever it is.
+void CustomWindow::keepMinimumSize() {
+    setMinimumSize(m_isFullScreen ? QSize(0, 0)
+                                  : QSize(int(ZRVWindowRules::kMinWindowWidth),
+                                          int(ZRVWindowRules::kMinWindowHeight)));
+}
+
+// The handles lie over the window's border, above the boxes laid out after
+// them; a full-screen window has no border to drag.
+void CustomWindow::placeResizeHandles() {
+    for (ZRVResizeHandle* handle : m_resizeHandles) {
+        handle->setGeometry(handle->frameFor(size()));
+        handle->setVisible(!m_isFullScreen);
+        handle->raise();
+    }
 }

@@ -3,9 +3,13 @@
 #include <QPointF>
 #include <QRect>
 #include <QWidget>
+#include <vector>
 
-// The borderless player window: it is dragged by its background and keeps
-// its own full-screen mode, so that it looks the same on every desktop.
+class ZRVResizeHandle;
+
+// The borderless player window: it is dragged by its background, resized by
+// handles on its edges and corners, and keeps its own full-screen mode, so
+// that it looks the same on every desktop.
 class CustomWindow : public QWidget {
     Q_OBJECT
     Q_PROPERTY(bool isFullScreen READ isFullScreen WRITE setIsFullScreen NOTIFY isFullScreenChanged)
@@ -32,8 +36,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void keepMinimumSize();
+    void placeResizeHandles();
     void setFullscreenPresentationOptions();
     void setNonFullscreenPresentationOptions();
     QRect visibleFrameForDragging() const;
@@ -42,4 +49,5 @@ private:
     QRect m_initialFrame;
     bool m_isFullScreen = false;
     bool m_dragging = false;
+    std::vector<ZRVResizeHandle*> m_resizeHandles;
 };
