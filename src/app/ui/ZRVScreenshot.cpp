@@ -5,6 +5,7 @@
 #include "app/ui/ZRVMediaListController.h"
 #include "app/ui/ZRVPlayInfo.h"
 #include "app/ui/ZRVPlaybackController.h"
+#include "app/ui/ZRVPresentationController.h"
 #include "app/ui/ZRVSidePanel.h"
 
 #include <QCoreApplication>
@@ -25,7 +26,9 @@ QStringList ZRVScreenshot::pathsFor(const QString& path) {
             stem + QStringLiteral("-playing.png"),
             stem + QStringLiteral("-swapped.png"),
             stem + QStringLiteral("-fullscreen-playing.png"),
-            stem + QStringLiteral("-map-playing.png")};
+            stem + QStringLiteral("-map-playing.png"),
+            stem + QStringLiteral("-zoomed.png"),
+            stem + QStringLiteral("-resized.png")};
 }
 
 void ZRVScreenshot::start(bool waitForList) {
@@ -101,7 +104,11 @@ void ZRVScreenshot::takeSwappedPictures() {
         QTimer::singleShot(1500, this, [this, paths, swapped] {
             const bool fullScreen = grabScreen(paths[5]);
             m_delegate.window()->leaveFullscreen();
-            emit finished(swapped && fullScreen);
+            if (!swapped || !fullScreen) {
+                emit finished(false);
+                return;
+            }
+            takeResizedPictures();
         });
     });
 }
@@ -112,4 +119,23 @@ bool ZRVScreenshot::grabScreen(const QString& path) {
     QScreen* screen = window->screen();
     const QPixmap picture = screen != nullptr ? screen->grabWindow(window->winId()) : QPixmap();
     return !picture.isNull() && picture.save(path, "PNG");
+}
+
+// Zoomed in with the zoom button, then zoomed out and made larger as a drag
+// on the window's corner would: the cameras stay in their boxes.
+void ZRVScreenshot::takeResizedPictures() {
+    const QStringList paths = pathsFor(m_path);
+    m_delegate.presentation()->sizeUp();
+    QTimer::singleShot(2500, this, [this, paths] {
+        const bool zoomed = grabScreen(paths[7]);
+        m_delegate.presentation()->sizeDown();
+        // After the zoom's own resizing has ended.
+        QTimer::singleShot(1500, this, [this, paths, zoomed] {
+            CustomWindow* window = m_delegate.window();
+            window->setGeometry(QRect(window->geometry().topLeft(), QSize(1180, 700)));
+            QTimer::singleShot(2000, this, [this, paths, zoomed] {
+                emit finished(grabScreen(paths[8]) && zoomed);
+            });
+        });
+    });
 }

@@ -9,7 +9,8 @@ class ZRVAppDelegate;
 // Pictures of the player window for documentation and review: the list view,
 // the map panel, full screen, and the first recording playing, each written
 // as a PNG. FILE.png gives FILE.png, FILE-map.png, FILE-fullscreen.png,
-// FILE-playing.png, FILE-swapped.png and FILE-fullscreen-playing.png. The
+// FILE-playing.png, FILE-swapped.png, FILE-fullscreen-playing.png,
+// FILE-map-playing.png, FILE-zoomed.png and FILE-resized.png. The
 // playing pictures are read back from the screen, as the video is drawn by
 // the player outside Qt's own painting.
 class ZRVScreenshot : public QObject {
@@ -31,6 +32,7 @@ private:
     void takePictures();
     void takePlayingPicture();
     void takeSwappedPictures();
+    void takeResizedPictures();
     bool grabScreen(const QString& path);
 
     ZRVAppDelegate& m_delegate;
