@@ -270,6 +270,9 @@ void ZRVAppDelegate::connectPlaybackControls() {
     keys.volumeUp = [presentation] { presentation->volumeUp(); };
     keys.volumeDown = [presentation] { presentation->volumeDown(); };
     keys.toggleFullScreen = [this] { toggleFullScreen(); };
+    keys.zoomIn = [presentation] { presentation->sizeUp(); };
+    keys.zoomOut = [presentation] { presentation->sizeDown(); };
+    keys.swap = [playback] { playback->swapPlayer(); };
     new ZRVPlayerShortcuts(m_window.get(), std::move(keys), this);
 }
 

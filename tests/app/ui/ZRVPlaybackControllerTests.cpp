@@ -102,7 +102,19 @@ struct PlaybackTest : ::testing::Test {
         return QFileInfo(player.media()).fileName();
     }
 
-    void pressKey(Qt::Key key) { QTest::keyClick(view().mediaListTableView, key); }
+    // The window shown and active with the list focused, as a user has it
+    // after a double-click, so that window-wide keys reach it.
+    void playFirstRowWithKeysAtHand() {
+        delegate->applicationDidFinishLaunching();
+        delegate->window()->activateWindow();
+        view().mediaListTableView->setFocus();
+        openTwoMoments();
+        playStarted(0);
+    }
+
+    void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(view().mediaListTableView, key, modifiers);
+    }
 };
 
 } // namespace
@@ -163,11 +175,7 @@ TEST_F(PlaybackTest, SeeksFromTheSliderAndShowsEveryThirdReportOfTheMainPlayer) 
 }
 
 TEST_F(PlaybackTest, KeysPlayPauseAndJumpAndJumpsMoveByTenSecondsAndStopAtTheEnds) {
-    delegate->applicationDidFinishLaunching();
-    delegate->window()->activateWindow();
-    view().mediaListTableView->setFocus();
-    openTwoMoments();
-    playStarted(0);
+    playFirstRowWithKeysAtHand();
     pressKey(Qt::Key_Space);
     EXPECT_FALSE(player1().isPlaying());
     pressKey(Qt::Key_Space);
@@ -200,6 +208,21 @@ TEST_F(PlaybackTest, KeysPlayPauseAndJumpAndJumpsMoveByTenSecondsAndStopAtTheEnd
     playback().jumpForward();
     EXPECT_EQ(player1().time(), kLength) << "with under ten seconds left both go to the end";
     EXPECT_EQ(player2().time(), kLength);
+}
+
+TEST_F(PlaybackTest, CtrlPlusAndMinusZoomAsTheButtonsDoAndSSwapsTheCameras) {
+    playFirstRowWithKeysAtHand();
+    // The offscreen screen is smaller than a zoomed window, so zooming in
+    // takes the window to full screen and zooming out brings it back.
+    pressKey(Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_TRUE(delegate->window()->isFullScreen());
+    pressKey(Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_FALSE(delegate->window()->isFullScreen());
+    pressKey(Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_TRUE(delegate->window()->isFullScreen());
+
+    pressKey(Qt::Key_S);
+    EXPECT_EQ(fileName(player1()), QStringLiteral("alwa_20240101_120000_R.avi"));
 }
 
 TEST_F(PlaybackTest, SwapExchangesTheCamerasOnceAndKeepsThePosition) {
