@@ -18,7 +18,6 @@
 #include <QFile>
 #include <QPointer>
 #include <QPropertyAnimation>
-#include <QSlider>
 #include <algorithm>
 #include <cmath>
 
@@ -47,21 +46,20 @@ QString qtPath(const std::string& path) {
 ZRVPlaybackController::ZRVPlaybackController(Parts parts, QObject* parent)
     : QObject(parent), m_parts(std::move(parts)), m_player1(*m_parts.player1),
       m_player2(*m_parts.player2), m_playInfo(*m_parts.playInfo),
-      m_blackBoxData(std::make_shared<ZRVBlackBoxData>()) {
+      m_position(*m_parts.view, m_playInfo), m_blackBoxData(std::make_shared<ZRVBlackBoxData>()) {
     if (!m_parts.scheduler) {
         m_parts.scheduler = timerScheduler(this);
     }
+    m_playNextWatch = new ZRVPlayNextWatch(
+        m_player1, m_player2, m_parts.scheduler, [this] { playNext(); }, this);
     for (ZRVMediaPlayer* player : {&m_player1, &m_player2}) {
         connect(player, &ZRVMediaPlayer::stateChanged, this,
                 [this, player] { mediaPlayerStateChanged(*player); });
         connect(player, &ZRVMediaPlayer::timeChanged, this,
                 [this, player] { mediaPlayerTimeChanged(*player); });
     }
-    const ZRVPlayerWindowView& view = *m_parts.view;
-    bindPositionSlider(view.videoPositionSlider);
-    bindPositionSlider(view.videoPositionSliderForFullScreen);
-    connect(&m_playInfo, &ZRVPlayInfo::positionChanged, this,
-            &ZRVPlaybackController::showPositionOnSliders);
+    connect(&m_position, &ZRVPositionDisplay::sliderMoved, this,
+            &ZRVPlaybackController::videoPositionSliderMoved);
     connect(&m_playInfo, &ZRVPlayInfo::isPlayingChanged, this,
             &ZRVPlaybackController::showPlayButtonImage);
 }
@@ -76,32 +74,6 @@ void ZRVPlaybackController::showPlayButtonImage(bool playing) {
         button->setToolTip(
             QCoreApplication::translate("InfoPlist", playing ? "main.pause" : "main.play"));
     }
-}
-
-// The two sliders and the play position follow each other both ways; the
-// guard keeps a value the position wrote from coming back as a user's move.
-void ZRVPlaybackController::bindPositionSlider(QSlider* slider) {
-    slider->setRange(0, kSliderSteps);
-    connect(slider, &QSlider::valueChanged, this, [this](int value) {
-        if (m_updatingSliders) {
-            return;
-        }
-        const double position = double(value) / kSliderSteps;
-        m_playInfo.setPosition(position);
-        videoPositionSliderMoved(position);
-    });
-}
-
-void ZRVPlaybackController::showPositionOnSliders(double position) {
-    const int value = int(std::lround(std::clamp(position, 0.0, 1.0) * kSliderSteps));
-    m_updatingSliders = true;
-    m_parts.view->videoPositionSlider->setValue(value);
-    m_parts.view->videoPositionSliderForFullScreen->setValue(value);
-    m_updatingSliders = false;
-}
-
-double ZRVPlaybackController::positionSliderValue() const {
-    return double(m_parts.view->videoPositionSlider->value()) / kSliderSteps;
 }
 
 bool ZRVPlaybackController::isPlaying(const ZRVMediaPlayer& player) const {
@@ -123,8 +95,8 @@ bool ZRVPlaybackController::playAtIndex(qint64 index) {
     }
     m_mediaIndex = index;
     m_parts.view->mediaListTableView->selectRow(int(index));
-    m_preparingPlayNext = false;
-    startTimerPlayNext();
+    m_playNextWatch->setPreparingPlayNext(false);
+    m_playNextWatch->startTimerPlayNext();
     updateVideoUI();
     m_parts.busyIndicator->showLoading(QStringLiteral("Loading..."));
     emit secondPlayerRealigning(kOpeningHoldSeconds);
@@ -240,7 +212,7 @@ void ZRVPlaybackController::setLogos(bool mainIsRear, bool secondIsFront) {
 
 void ZRVPlaybackController::initMediaControlView() {
     m_waitingForPlayStart = true;
-    showPositionOnSliders(0);
+    m_position.show(0);
     m_parts.presentation->setVideoScaleIndex(0);
     m_parts.sidePanel->updateSideViewButton();
     m_playInfo.setSpeed(1.0);
@@ -312,7 +284,7 @@ void ZRVPlaybackController::didFinishPlay() {
 
 void ZRVPlaybackController::mediaPlayerTimeChanged(ZRVMediaPlayer& player) {
     showVideoViews();
-    m_preparingPlayNext = false;
+    m_playNextWatch->setPreparingPlayNext(false);
     if (!m_parts.busyIndicator->stopVideoLoadingView()) {
         m_parts.busyIndicator->hideLoading();
         m_parts.presentation->chooseAudioAuto();
@@ -363,14 +335,14 @@ void ZRVPlaybackController::clickPlayButton() {
     }
     // The main player stands at its end: start over, or go where the user
     // has since moved the slider.
-    if (positionSliderValue() >= kEndPosition) {
+    if (m_position.sliderValue() >= kEndPosition) {
         for (ZRVMediaPlayer* player : {&m_player1, &m_player2}) {
             player->setMedia(QString());
         }
         playAtIndex(m_mediaIndex);
         return;
     }
-    const auto time = std::int64_t(positionSliderValue() * double(m_player1.length()));
+    const auto time = std::int64_t(m_position.sliderValue() * double(m_player1.length()));
     moveBothTo(time, time);
     QPointer<ZRVPlaybackController> self(this);
     m_parts.scheduler(0.1, [self] {
@@ -447,7 +419,7 @@ void ZRVPlaybackController::jumpForward() {
     }
     m_moving = true;
     m_movingPosition = m_player1.position() + kJumpSeconds * 1000.0 / double(m_player1.length());
-    showPositionOnSliders(m_movingPosition);
+    m_position.show(m_movingPosition);
     m_player1.jumpForward(kJumpSeconds);
     syncVideoPositionDelay(0.3);
 }
@@ -460,7 +432,7 @@ void ZRVPlaybackController::jumpBackward() {
         moveBothTo(0, 0);
     } else {
         m_moving = true;
-        m_movingPosition = positionSliderValue();
+        m_movingPosition = m_position.sliderValue();
         m_player1.jumpBackward(kJumpSeconds);
         syncVideoPositionDelay(0.3);
     }
@@ -523,37 +495,6 @@ void ZRVPlaybackController::animateSwap() {
         animation->setStartValue(move.from);
         animation->setEndValue(move.video->parentWidget()->rect());
         animation->start(QAbstractAnimation::DeleteWhenStopped);
-    }
-}
-
-void ZRVPlaybackController::startTimerPlayNext() {
-    scheduleWatchTick(++m_watchGeneration);
-}
-
-void ZRVPlaybackController::scheduleWatchTick(quint64 generation) {
-    QPointer<ZRVPlaybackController> self(this);
-    m_parts.scheduler(kWatchSeconds, [self, generation] {
-        if (!self || generation != self->m_watchGeneration) {
-            return;
-        }
-        self->timerPlayNext();
-        self->scheduleWatchTick(generation);
-    });
-}
-
-void ZRVPlaybackController::timerPlayNext() {
-    if (m_preparingPlayNext) {
-        return;
-    }
-    const double end = m_player2.hasMedia() ? kEndPosition : kEndPositionAlone;
-    if (m_player1.isPaused() && m_player1.position() >= end) {
-        m_preparingPlayNext = true;
-        QPointer<ZRVPlaybackController> self(this);
-        m_parts.scheduler(1.0, [self] {
-            if (self) {
-                self->playNext();
-            }
-        });
     }
 }
 

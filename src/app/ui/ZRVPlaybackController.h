@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ui/ZRVPlayNextWatch.h"
+#include "app/ui/ZRVPositionDisplay.h"
 #include "app/ui/ZRVScheduler.h"
 #include "common/ZRVExecutor.h"
 #include "platform/ZRVMediaPlayer.h"
@@ -10,7 +12,6 @@
 #include <functional>
 #include <memory>
 
-class QSlider;
 class ZRVBusyIndicator;
 class ZRVMediaList;
 class ZRVPlayInfo;
@@ -26,18 +27,13 @@ class ZRVPlaybackController : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr double kEndPosition = 0.998;
-    // Without a second camera the main one is watched a little earlier, as a
-    // lone file may stop just short of its last frame.
-    static constexpr double kEndPositionAlone = 0.988;
+    static constexpr double kEndPosition = ZRVPlayNextWatch::kEndPosition;
     static constexpr int kJumpSeconds = 10;
-    static constexpr double kWatchSeconds = 1.0;
     static constexpr double kStartTimeoutSeconds = 10.0;
     // How long nothing else should move the second player after both were
     // moved together or a recording was opened.
     static constexpr double kOpeningHoldSeconds = 0.5;
-    // Sliders hold integers; this many steps make the whole recording.
-    static constexpr int kSliderSteps = 10000;
+    static constexpr int kSliderSteps = ZRVPositionDisplay::kSliderSteps;
 
     struct Parts {
         ZRVMediaPlayer* player1 = nullptr;
@@ -65,8 +61,6 @@ public:
     void stopPlay();
     void didStartPlayer();
     void didFinishPlay();
-    void startTimerPlayNext();
-    void timerPlayNext();
     void syncVideoPositionDelay(double seconds);
 
     void mediaPlayerStateChanged(ZRVMediaPlayer& player);
@@ -83,7 +77,7 @@ public:
     qint64 mediaIndex() const { return m_mediaIndex; }
     void setMediaIndex(qint64 index) { m_mediaIndex = index; }
     bool waitingForPlayStart() const { return m_waitingForPlayStart; }
-    bool preparingPlayNext() const { return m_preparingPlayNext; }
+    bool preparingPlayNext() const { return m_playNextWatch->preparingPlayNext(); }
     bool moving() const { return m_moving; }
     double movingPosition() const { return m_movingPosition; }
     bool swapping() const { return m_swapping; }
@@ -101,16 +95,12 @@ signals:
     void controlsReset();
 
 private:
-    void bindPositionSlider(QSlider* slider);
-    void showPositionOnSliders(double position);
     void showPlayButtonImage(bool playing);
-    double positionSliderValue() const;
     void showVideoViews();
     void readTelemetry(quint64 generation);
     void startPlayers(quint64 generation, std::shared_ptr<const ZRVBlackBoxData> data);
     void watchForStart(quint64 generation);
     void giveUpStart();
-    void scheduleWatchTick(quint64 generation);
     void setLogos(bool mainIsRear, bool secondIsFront);
     void animateSwap();
     void playBoth();
@@ -120,15 +110,14 @@ private:
     ZRVMediaPlayer& m_player1;
     ZRVMediaPlayer& m_player2;
     ZRVPlayInfo& m_playInfo;
+    ZRVPositionDisplay m_position;
+    ZRVPlayNextWatch* m_playNextWatch;
     std::shared_ptr<const ZRVBlackBoxData> m_blackBoxData;
     qint64 m_mediaIndex = -1;
     bool m_waitingForPlayStart = false;
-    bool m_preparingPlayNext = false;
     bool m_moving = false;
     double m_movingPosition = 0;
     bool m_swapping = false;
     int m_timeReportCounter = -1;
-    bool m_updatingSliders = false;
     quint64 m_openGeneration = 0;
-    quint64 m_watchGeneration = 0;
 };

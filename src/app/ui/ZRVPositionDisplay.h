@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+
+class QSlider;
+class ZRVPlayInfo;
+class ZRVPlayerWindowView;
+
+// The play position in the normal and in the full-screen strip. The two
+// sliders and the play position follow each other both ways.
+class ZRVPositionDisplay : public QObject {
+    Q_OBJECT
+
+public:
+    // Sliders hold integers; this many steps make the whole recording.
+    static constexpr int kSliderSteps = 10000;
+
+    ZRVPositionDisplay(const ZRVPlayerWindowView& view, ZRVPlayInfo& playInfo,
+                       QObject* parent = nullptr);
+
+    // Shows a position on the sliders without making it the play position.
+    void show(double position);
+    double sliderValue() const;
+
+signals:
+    // The user moved a slider; the play position is already there.
+    void sliderMoved(double position);
+
+private:
+    void bind(QSlider* slider);
+
+    QSlider* m_slider;
+    QSlider* m_sliderForFullScreen;
+    ZRVPlayInfo& m_playInfo;
+    bool m_updatingSliders = false;
+};
