@@ -3,8 +3,10 @@
 #include "controls/TKImage.h"
 #include "recording/ZRVMedia.h"
 #include "recording/ZRVMediaListCell.h"
+#include "recording/ZRVMediaListSnapshot.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFont>
 #include <QIcon>
 
@@ -21,28 +23,26 @@ QString fromStd(std::string_view text) {
 
 } // namespace
 
-ZRVMediaListModel::ZRVMediaListModel(QObject* parent) : QAbstractTableModel(parent) {
+ZRVMediaListModel::ZRVMediaListModel(QObject* parent)
+    : QAbstractTableModel(parent), m_rows(std::make_shared<ZRVMediaListSnapshot>()) {
     for (const auto& column : ZRVMediaListCell::columns()) {
         m_columnNames << QCoreApplication::translate("InfoPlist",
                                                      std::string(column.titleKey).c_str());
     }
 }
 
-void ZRVMediaListModel::reload(std::vector<std::shared_ptr<const ZRVMedia>> medias) {
+void ZRVMediaListModel::reload(std::shared_ptr<const ZRVMediaListSnapshot> rows) {
     beginResetModel();
-    m_medias = std::move(medias);
+    m_rows = rows ? std::move(rows) : std::make_shared<ZRVMediaListSnapshot>();
     endResetModel();
 }
 
 std::shared_ptr<const ZRVMedia> ZRVMediaListModel::mediaAtRow(int row) const {
-    if (row < 0 || std::size_t(row) >= m_medias.size()) {
-        return nullptr;
-    }
-    return m_medias[std::size_t(row)];
+    return row < 0 ? nullptr : m_rows->mediaAtIndex(std::size_t(row));
 }
 
 int ZRVMediaListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(m_medias.size());
+    return parent.isValid() ? 0 : int(m_rows->count());
 }
 
 int ZRVMediaListModel::columnCount(const QModelIndex& parent) const {
@@ -79,6 +79,8 @@ QVariant ZRVMediaListModel::data(const QModelIndex& index, int role) const {
             ZRVMediaListCell::forColumn(*media, column.identifier).imageName);
     case IdentifierRole:
         return fromStd(column.identifier);
+    case PathRole:
+        return QFile::decodeName(QByteArray::fromStdString(media->path()));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(alignmentOf(column.alignment));
     case Qt::FontRole: {

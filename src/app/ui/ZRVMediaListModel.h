@@ -3,9 +3,9 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <memory>
-#include <vector>
 
 class ZRVMedia;
+class ZRVMediaListSnapshot;
 
 // The rows of the recording list: a complete catalogue snapshot, replaced as
 // a whole when a scan has published a new one.
@@ -17,10 +17,14 @@ public:
     // the picture.
     static constexpr int ImageNameRole = Qt::UserRole + 1;
     static constexpr int IdentifierRole = Qt::UserRole + 2;
+    // The file a row shows, whichever column.
+    static constexpr int PathRole = Qt::UserRole + 3;
 
     explicit ZRVMediaListModel(QObject* parent = nullptr);
 
-    void reload(std::vector<std::shared_ptr<const ZRVMedia>> medias);
+    void reload(std::shared_ptr<const ZRVMediaListSnapshot> rows);
+    // The rows as shown; never null.
+    const std::shared_ptr<const ZRVMediaListSnapshot>& rows() const { return m_rows; }
     std::shared_ptr<const ZRVMedia> mediaAtRow(int row) const;
     const QStringList& columnNames() const { return m_columnNames; }
 
@@ -30,6 +34,6 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    std::vector<std::shared_ptr<const ZRVMedia>> m_medias;
+    std::shared_ptr<const ZRVMediaListSnapshot> m_rows;
     QStringList m_columnNames;
 };

@@ -1,6 +1,7 @@
 #include "app/ui/ZRVPlaybackController.h"
 
 #include "app/ui/ZRVBusyIndicator.h"
+#include "app/ui/ZRVMediaListModel.h"
 #include "app/ui/ZRVMediaListView.h"
 #include "app/ui/ZRVPlayInfo.h"
 #include "app/ui/ZRVPlayerWindowView.h"
@@ -12,7 +13,7 @@
 #include "controls/TKImageButton.h"
 #include "controls/TKVideoBackgroundImageView.h"
 #include "recording/MediaUrlDirection.h"
-#include "recording/ZRVMediaList.h"
+#include "recording/ZRVMediaListSnapshot.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -60,6 +61,8 @@ ZRVPlaybackController::ZRVPlaybackController(Parts parts, QObject* parent)
     }
     connect(&m_position, &ZRVPositionDisplay::sliderMoved, this,
             &ZRVPlaybackController::videoPositionSliderMoved);
+    connect(m_parts.mediaListModel, &QAbstractItemModel::modelReset, this,
+            &ZRVPlaybackController::followReloadedRows);
     connect(&m_playInfo, &ZRVPlayInfo::isPlayingChanged, this,
             &ZRVPlaybackController::showPlayButtonImage);
 }
@@ -83,7 +86,8 @@ bool ZRVPlaybackController::isPlaying(const ZRVMediaPlayer& player) const {
 }
 
 bool ZRVPlaybackController::playAtIndex(qint64 index) {
-    const auto count = qint64(m_parts.mediaList->count());
+    const auto rows = m_parts.mediaListModel->rows();
+    const auto count = qint64(rows->count());
     if (count == 0 || m_waitingForPlayStart) {
         return false;
     }
@@ -94,6 +98,7 @@ bool ZRVPlaybackController::playAtIndex(qint64 index) {
         player->setMedia(QString());
     }
     m_mediaIndex = index;
+    setPlayingMedia(rows->mediaAtIndex(std::size_t(index)));
     m_parts.view->mediaListTableView->selectRow(int(index));
     m_playNextWatch->setPreparingPlayNext(false);
     m_playNextWatch->startTimerPlayNext();
@@ -107,10 +112,30 @@ bool ZRVPlaybackController::playAtIndex(qint64 index) {
 }
 
 bool ZRVPlaybackController::playNext() {
-    if (m_mediaIndex + 1 >= qint64(m_parts.mediaList->count())) {
+    if (m_mediaIndex + 1 >= qint64(m_parts.mediaListModel->rows()->count())) {
         return false;
     }
     return playAtIndex(m_mediaIndex + 1);
+}
+
+void ZRVPlaybackController::setMediaIndex(qint64 index) {
+    m_mediaIndex = index;
+    setPlayingMedia(index < 0 ? nullptr
+                              : m_parts.mediaListModel->rows()->mediaAtIndex(std::size_t(index)));
+}
+
+void ZRVPlaybackController::setPlayingMedia(std::shared_ptr<const ZRVMedia> media) {
+    m_playingMedia = std::move(media);
+}
+
+// The recording opened keeps playing through a reload; only its row number
+// may differ in the new rows, or it may be gone from them.
+void ZRVPlaybackController::followReloadedRows() {
+    if (!m_playingMedia) {
+        return;
+    }
+    const auto row = m_parts.mediaListModel->rows()->indexOfPath(m_playingMedia->path());
+    m_mediaIndex = row ? qint64(*row) : -1;
 }
 
 // The telemetry always comes from the front file, whichever player shows it.
@@ -177,12 +202,11 @@ void ZRVPlaybackController::giveUpStart() {
 }
 
 void ZRVPlaybackController::updateVideoUI() {
-    const auto media =
-        m_parts.mediaList->mediaAtIndex(std::size_t(std::max<qint64>(m_mediaIndex, 0)));
+    const auto media = m_playingMedia;
     if (!media) {
         return;
     }
-    const auto pair = m_parts.mediaList->findMediaPairWithFileName(media->mediaName());
+    const auto pair = m_parts.mediaListModel->rows()->findMediaPairWithFileName(media->mediaName());
     m_player1.setMedia(qtPath(media->path()));
     std::string other;
     if (media->isRearMedia()) {
@@ -498,15 +522,21 @@ void ZRVPlaybackController::animateSwap() {
     }
 }
 
-void ZRVPlaybackController::changeAndPlay(qint64 selectedRow) {
+void ZRVPlaybackController::changeAndPlay(const QString& path) {
+    const auto rows = m_parts.mediaListModel->rows();
+    const std::string localPath = QFile::encodeName(path).toStdString();
+    const auto selectedRow = rows->indexOfPath(localPath);
     qCInfo(zorvaPlayer).noquote() << QStringLiteral(
                                          "selectedRow=%1,mediaIndex=%2,isPlaying=%3,count=%4")
-                                         .arg(selectedRow)
+                                         .arg(selectedRow ? qint64(*selectedRow) : qint64(-1))
                                          .arg(m_mediaIndex)
                                          .arg(int(m_playInfo.isPlaying()))
-                                         .arg(qint64(m_parts.mediaList->count()));
-    if (selectedRow != m_mediaIndex) {
-        playAtIndex(selectedRow);
+                                         .arg(qint64(rows->count()));
+    if (!selectedRow) {
+        return;
+    }
+    if (!m_playingMedia || m_playingMedia->path() != localPath) {
+        playAtIndex(qint64(*selectedRow));
         return;
     }
     if (m_player1.isPaused()) {

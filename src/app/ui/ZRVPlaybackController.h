@@ -13,7 +13,8 @@
 #include <memory>
 
 class ZRVBusyIndicator;
-class ZRVMediaList;
+class ZRVMedia;
+class ZRVMediaListModel;
 class ZRVPlayInfo;
 class ZRVPlayerWindowView;
 class ZRVPresentationController;
@@ -22,7 +23,8 @@ class ZRVSidePanel;
 // The two players of one moment. The main player is the master: every seek
 // acts on it, and the second player is moved to its position shortly after.
 // Opens a recording with its telemetry, starts, pauses, seeks, jumps and
-// swaps the players, and moves on to the next recording at the end.
+// swaps the players, and moves on to the next recording at the end. Rows are
+// those the list shows, never a catalogue that a scan may have replaced.
 class ZRVPlaybackController : public QObject {
     Q_OBJECT
 
@@ -39,7 +41,7 @@ public:
         ZRVMediaPlayer* player1 = nullptr;
         ZRVMediaPlayer* player2 = nullptr;
         ZRVPlayInfo* playInfo = nullptr;
-        ZRVMediaList* mediaList = nullptr;
+        const ZRVMediaListModel* mediaListModel = nullptr;
         const ZRVPlayerWindowView* view = nullptr;
         ZRVPresentationController* presentation = nullptr;
         ZRVBusyIndicator* busyIndicator = nullptr;
@@ -54,7 +56,8 @@ public:
 
     bool playAtIndex(qint64 index);
     bool playNext();
-    void changeAndPlay(qint64 selectedRow);
+    // The double-click on a row, given the file the row shows.
+    void changeAndPlay(const QString& path);
     void updateVideoUI();
     void initMediaControlView();
     bool isPlaying(const ZRVMediaPlayer& player) const;
@@ -75,7 +78,7 @@ public:
     void jumpBackward();
 
     qint64 mediaIndex() const { return m_mediaIndex; }
-    void setMediaIndex(qint64 index) { m_mediaIndex = index; }
+    void setMediaIndex(qint64 index);
     bool waitingForPlayStart() const { return m_waitingForPlayStart; }
     bool preparingPlayNext() const { return m_playNextWatch->preparingPlayNext(); }
     bool moving() const { return m_moving; }
@@ -95,6 +98,8 @@ signals:
     void controlsReset();
 
 private:
+    void setPlayingMedia(std::shared_ptr<const ZRVMedia> media);
+    void followReloadedRows();
     void showPlayButtonImage(bool playing);
     void showVideoViews();
     void readTelemetry(quint64 generation);
@@ -113,6 +118,8 @@ private:
     ZRVPositionDisplay m_position;
     ZRVPlayNextWatch* m_playNextWatch;
     std::shared_ptr<const ZRVBlackBoxData> m_blackBoxData;
+    // The row opened, and its place among the rows now shown.
+    std::shared_ptr<const ZRVMedia> m_playingMedia;
     qint64 m_mediaIndex = -1;
     bool m_waitingForPlayStart = false;
     bool m_moving = false;

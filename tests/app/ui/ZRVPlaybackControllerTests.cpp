@@ -5,6 +5,7 @@
 #include "app/ui/ZRVMediaListView.h"
 #include "app/ui/ZRVPlayInfo.h"
 #include "app/ui/ZRVPlaybackController.h"
+#include "recording/ZRVMediaList.h"
 #include "support/EventLoopWait.h"
 #include "support/ManualScheduler.h"
 #include "support/ZRVFakeMapView.h"
@@ -345,10 +346,30 @@ TEST_F(PlaybackTest, DoubleClickPlaysARowAndRestartsThePausedOneFromTheStart) {
     QCoreApplication::processEvents();
     tick(5.0);
     view().playButton->click();
-    playback().changeAndPlay(2);
+    playback().changeAndPlay(player1().media());
     EXPECT_TRUE(player1().isPlaying());
     EXPECT_EQ(player1().time(), 0);
     EXPECT_EQ(player2().time(), 0);
+}
+
+// A rescan publishes its rows to the catalogue before the list shows them; a
+// double-click in between still opens the file of the row clicked.
+TEST_F(PlaybackTest, ADoubleClickOpensTheFileItsRowShowsWhileTheListAwaitsItsReload) {
+    openTwoMoments();
+    playStarted(2);
+    ZRVMediaListModel& model = *delegate->mediaListController()->model();
+    EXPECT_EQ(view().mediaListTableView->currentIndex().row(), 2);
+
+    QFile earlier(card.filePath(QStringLiteral("DCIM/ALWAYS/alwa_20240101_115900_F.avi")));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    delegate->mediaList().setDirectoryPath(QDir(card.path()).absolutePath().toStdString());
+    ASSERT_EQ(delegate->mediaList().count(), 5u) << "published, not yet shown";
+    emit view().mediaListTableView->doubleClicked(model.index(0, 1));
+    EXPECT_EQ(fileName(player1()), QStringLiteral("alwa_20240101_120000_F.avi"));
+
+    QCoreApplication::processEvents();
+    ASSERT_EQ(model.rowCount(), 5);
+    EXPECT_EQ(playback().mediaIndex(), 1) << "the same file, one row further down";
 }
 
 TEST_F(PlaybackTest, ARecordingWithoutGpsTellsTheMapOnEveryPositionAndKeepsTheSpeedText) {
