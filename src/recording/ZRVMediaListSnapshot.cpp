@@ -67,3 +67,16 @@ std::optional<std::size_t> ZRVMediaListSnapshot::indexOfPath(std::string_view pa
     }
     return std::nullopt;
 }
+
+std::optional<std::size_t> ZRVMediaListSnapshot::nextMomentIndex(std::size_t index) const {
+    if (index >= m_medias.size()) {
+        return std::nullopt;
+    }
+    const auto moment = pairKey(m_medias[index]->mediaName());
+    for (std::size_t later = index + 1; later < m_medias.size(); ++later) {
+        if (pairKey(m_medias[later]->mediaName()) != moment) {
+            return later;
+        }
+    }
+    return std::nullopt;
+}

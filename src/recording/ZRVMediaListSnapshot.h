@@ -36,6 +36,10 @@ public:
 
     // The first row holding exactly this path.
     std::optional<std::size_t> indexOfPath(std::string_view path) const;
+    // The first later row of another moment: the rows after `index` that share
+    // its name without the side suffix are the other camera of the same
+    // moment. Empty at the last moment.
+    std::optional<std::size_t> nextMomentIndex(std::size_t index) const;
 
 private:
     static constexpr std::size_t kNoMedia = static_cast<std::size_t>(-1);

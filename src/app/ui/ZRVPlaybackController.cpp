@@ -111,11 +111,14 @@ bool ZRVPlaybackController::playAtIndex(qint64 index) {
     return true;
 }
 
+// A moment has a row for each camera, so the next row is mostly the other
+// camera of the moment just played: that would show the same moment again.
 bool ZRVPlaybackController::playNext() {
-    if (m_mediaIndex + 1 >= qint64(m_parts.mediaListModel->rows()->count())) {
-        return false;
+    if (m_mediaIndex < 0) {
+        return playAtIndex(0);
     }
-    return playAtIndex(m_mediaIndex + 1);
+    const auto next = m_parts.mediaListModel->rows()->nextMomentIndex(std::size_t(m_mediaIndex));
+    return next && playAtIndex(qint64(*next));
 }
 
 void ZRVPlaybackController::setMediaIndex(qint64 index) {

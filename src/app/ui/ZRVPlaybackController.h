@@ -23,7 +23,7 @@ class ZRVSidePanel;
 // The two players of one moment. The main player is the master: every seek
 // acts on it, and the second player is moved to its position shortly after.
 // Opens a recording with its telemetry, starts, pauses, seeks, jumps and
-// swaps the players, and moves on to the next recording at the end. Rows are
+// swaps the players, and moves on to the next moment at the end. Rows are
 // those the list shows, never a catalogue that a scan may have replaced.
 class ZRVPlaybackController : public QObject {
     Q_OBJECT
@@ -55,6 +55,7 @@ public:
     explicit ZRVPlaybackController(Parts parts, QObject* parent = nullptr);
 
     bool playAtIndex(qint64 index);
+    // Opens the next moment's first row; false after the last moment.
     bool playNext();
     // The double-click on a row, given the file the row shows.
     void changeAndPlay(const QString& path);

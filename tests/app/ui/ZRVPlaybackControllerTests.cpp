@@ -257,23 +257,22 @@ TEST_F(PlaybackTest, SwapExchangesTheCamerasOnceAndKeepsThePosition) {
     EXPECT_TRUE(player1().isMuted());
 }
 
-TEST_F(PlaybackTest, TheNextRowOpensOneSecondAfterTheEndAndTheLastReplaysFromTheSlider) {
+TEST_F(PlaybackTest, TheNextMomentOpensOneSecondAfterTheEndAndTheLastReplaysFromTheSlider) {
     openTwoMoments();
-    playStarted(0);
+    playStarted(1);
     tick(kLength / 1000.0);
     EXPECT_EQ(player1().state(), ZRVMediaPlayer::State::Ended);
-    EXPECT_EQ(playback().mediaIndex(), 0);
-    tick(2.1);
     EXPECT_EQ(playback().mediaIndex(), 1);
-    EXPECT_EQ(fileName(player1()), QStringLiteral("alwa_20240101_120000_R.avi"))
-        << "one row per file: the same moment follows with the rear camera large";
-    EXPECT_EQ(fileName(player2()), QStringLiteral("alwa_20240101_120000_F.avi"));
+    tick(2.1);
+    EXPECT_EQ(playback().mediaIndex(), 2) << "the front row of the next moment, not the other "
+                                             "camera of the moment just played";
+    EXPECT_EQ(fileName(player1()), QStringLiteral("alwa_20240101_120100_F.avi"));
+    EXPECT_EQ(fileName(player2()), QStringLiteral("alwa_20240101_120100_R.avi"));
     EXPECT_TRUE(player1().isPlaying());
 
-    playback().playAtIndex(3);
     tick(kLength / 1000.0 + 3);
     ASSERT_EQ(player1().state(), ZRVMediaPlayer::State::Ended);
-    EXPECT_EQ(playback().mediaIndex(), 3) << "the last recording stays at its end";
+    EXPECT_EQ(playback().mediaIndex(), 2) << "the last moment stays at its end";
     EXPECT_FALSE(playback().playNext());
 
     view().videoPositionSlider->setValue(ZRVPlaybackController::kSliderSteps / 2);
