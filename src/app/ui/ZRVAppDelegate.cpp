@@ -265,6 +265,8 @@ void ZRVAppDelegate::connectPlaybackControls() {
             [playback](const QModelIndex& index) {
                 playback->changeAndPlay(index.data(ZRVMediaListModel::PathRole).toString());
             });
+    connect(playback, &ZRVPlaybackController::playingMediaChanged, m_mediaListController->model(),
+            &ZRVMediaListModel::setPlayingPath);
 
     ZRVPlayerShortcuts::Actions keys;
     keys.playPause = [playback] { playback->clickPlayButton(); };

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFont>
 #include <QIcon>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -41,6 +43,23 @@ std::shared_ptr<const ZRVMedia> ZRVMediaListModel::mediaAtRow(int row) const {
     return row < 0 ? nullptr : m_rows->mediaAtIndex(std::size_t(row));
 }
 
+void ZRVMediaListModel::setPlayingPath(const QString& path) {
+    std::string playing = QFile::encodeName(path).toStdString();
+    if (playing == m_playingPath) {
+        return;
+    }
+    const std::string previous = std::exchange(m_playingPath, std::move(playing));
+    markChanged(previous);
+    markChanged(m_playingPath);
+}
+
+void ZRVMediaListModel::markChanged(const std::string& path) {
+    if (const auto row = path.empty() ? std::nullopt : m_rows->indexOfPath(path)) {
+        emit dataChanged(index(int(*row), 0), index(int(*row), columnCount() - 1),
+                         {Qt::FontRole, Qt::DecorationRole});
+    }
+}
+
 int ZRVMediaListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_rows->count());
 }
@@ -56,6 +75,7 @@ QVariant ZRVMediaListModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     const auto& column = columns[std::size_t(index.column())];
+    const bool playing = !m_playingPath.empty() && media->path() == m_playingPath;
     switch (role) {
     case Qt::DisplayRole: {
         const ZRVMediaListCell cell = ZRVMediaListCell::forColumn(*media, column.identifier);
@@ -66,10 +86,14 @@ QVariant ZRVMediaListModel::data(const QModelIndex& index, int role) const {
     }
     case Qt::DecorationRole: {
         const ZRVMediaListCell cell = ZRVMediaListCell::forColumn(*media, column.identifier);
-        if (cell.imageName.empty()) {
+        std::string imageName = cell.imageName;
+        if (playing && column.identifier == "file") {
+            imageName = "list_playing";
+        }
+        if (imageName.empty()) {
             return {};
         }
-        const QPixmap image = TKImage::named(QString::fromStdString(cell.imageName));
+        const QPixmap image = TKImage::named(QString::fromStdString(imageName));
         // As an icon, so the view draws it at its icon size whatever the
         // image's own size.
         return image.isNull() ? QVariant() : QVariant(QIcon(image));
@@ -89,6 +113,7 @@ QVariant ZRVMediaListModel::data(const QModelIndex& index, int role) const {
         QFont font;
         font.setPixelSize(11);
         font.setStretch(QFont::Condensed);
+        font.setBold(playing);
         return font;
     }
     default:

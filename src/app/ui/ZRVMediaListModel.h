@@ -1,14 +1,17 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QString>
 #include <QStringList>
 #include <memory>
+#include <string>
 
 class ZRVMedia;
 class ZRVMediaListSnapshot;
 
 // The rows of the recording list: a complete catalogue snapshot, replaced as
-// a whole when a scan has published a new one.
+// a whole when a scan has published a new one. The row of the recording that
+// plays is marked, found by its file, so the mark follows it into a reload.
 class ZRVMediaListModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -26,6 +29,8 @@ public:
     // The rows as shown; never null.
     const std::shared_ptr<const ZRVMediaListSnapshot>& rows() const { return m_rows; }
     std::shared_ptr<const ZRVMedia> mediaAtRow(int row) const;
+    // Empty marks no row.
+    void setPlayingPath(const QString& path);
     const QStringList& columnNames() const { return m_columnNames; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -34,6 +39,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    void markChanged(const std::string& path);
+
     std::shared_ptr<const ZRVMediaListSnapshot> m_rows;
+    std::string m_playingPath;
     QStringList m_columnNames;
 };

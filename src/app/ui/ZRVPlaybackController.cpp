@@ -129,6 +129,7 @@ void ZRVPlaybackController::setMediaIndex(qint64 index) {
 
 void ZRVPlaybackController::setPlayingMedia(std::shared_ptr<const ZRVMedia> media) {
     m_playingMedia = std::move(media);
+    emit playingMediaChanged(m_playingMedia ? qtPath(m_playingMedia->path()) : QString());
 }
 
 // The recording opened keeps playing through a reload; only its row number

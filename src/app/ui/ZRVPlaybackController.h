@@ -97,6 +97,8 @@ signals:
     void blackBoxDataChanged(std::shared_ptr<const ZRVBlackBoxData> data);
     // The controls were reset for a recording that opens.
     void controlsReset();
+    // The file of the row that plays; empty when none does.
+    void playingMediaChanged(const QString& path);
 
 private:
     void setPlayingMedia(std::shared_ptr<const ZRVMedia> media);

@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFont>
 #include <QLabel>
 #include <QSettings>
 #include <QSlider>
@@ -353,10 +354,16 @@ TEST_F(PlaybackTest, DoubleClickPlaysARowAndRestartsThePausedOneFromTheStart) {
 
 // A rescan publishes its rows to the catalogue before the list shows them; a
 // double-click in between still opens the file of the row clicked.
-TEST_F(PlaybackTest, ADoubleClickOpensTheFileItsRowShowsWhileTheListAwaitsItsReload) {
+TEST_F(PlaybackTest, ADoubleClickOpensTheFileItsRowShowsAndThatRowStaysMarkedThroughAReload) {
     openTwoMoments();
     playStarted(2);
     ZRVMediaListModel& model = *delegate->mediaListController()->model();
+    const auto marked = [&model](int row) {
+        return model.data(model.index(row, 3), Qt::FontRole).value<QFont>().bold() &&
+               !model.data(model.index(row, 3), Qt::DecorationRole).isNull();
+    };
+    EXPECT_TRUE(marked(2));
+    EXPECT_FALSE(marked(3));
     EXPECT_EQ(view().mediaListTableView->currentIndex().row(), 2);
 
     QFile earlier(card.filePath(QStringLiteral("DCIM/ALWAYS/alwa_20240101_115900_F.avi")));
@@ -369,6 +376,9 @@ TEST_F(PlaybackTest, ADoubleClickOpensTheFileItsRowShowsWhileTheListAwaitsItsRel
     QCoreApplication::processEvents();
     ASSERT_EQ(model.rowCount(), 5);
     EXPECT_EQ(playback().mediaIndex(), 1) << "the same file, one row further down";
+    EXPECT_TRUE(marked(1));
+    EXPECT_FALSE(marked(0));
+    EXPECT_FALSE(marked(3)) << "only the row that plays";
 }
 
 TEST_F(PlaybackTest, ARecordingWithoutGpsTellsTheMapOnEveryPositionAndKeepsTheSpeedText) {
