@@ -240,6 +240,7 @@ void ZRVPlaybackController::setLogos(bool mainIsRear, bool secondIsFront) {
 
 void ZRVPlaybackController::initMediaControlView() {
     m_waitingForPlayStart = true;
+    m_playInfo.setLength(m_player1.length());
     m_position.show(0);
     m_parts.presentation->setVideoScaleIndex(0);
     m_parts.sidePanel->updateSideViewButton();
@@ -313,6 +314,7 @@ void ZRVPlaybackController::didFinishPlay() {
 void ZRVPlaybackController::mediaPlayerTimeChanged(ZRVMediaPlayer& player) {
     showVideoViews();
     m_playNextWatch->setPreparingPlayNext(false);
+    m_playInfo.setLength(m_player1.length());
     if (!m_parts.busyIndicator->stopVideoLoadingView()) {
         m_parts.busyIndicator->hideLoading();
         m_parts.presentation->chooseAudioAuto();

@@ -1,8 +1,10 @@
 #include "app/ui/ZRVPositionDisplay.h"
 
+#include "app/ZRVPlayTimeText.h"
 #include "app/ui/ZRVPlayInfo.h"
 #include "app/ui/ZRVPlayerWindowView.h"
 
+#include <QLabel>
 #include <QSlider>
 #include <algorithm>
 #include <cmath>
@@ -10,10 +12,13 @@
 ZRVPositionDisplay::ZRVPositionDisplay(const ZRVPlayerWindowView& view, ZRVPlayInfo& playInfo,
                                        QObject* parent)
     : QObject(parent), m_slider(view.videoPositionSlider),
-      m_sliderForFullScreen(view.videoPositionSliderForFullScreen), m_playInfo(playInfo) {
+      m_sliderForFullScreen(view.videoPositionSliderForFullScreen), m_time(view.playTimeField),
+      m_timeForFullScreen(view.playTimeFieldForFullScreen), m_playInfo(playInfo) {
     bind(m_slider);
     bind(m_sliderForFullScreen);
     connect(&m_playInfo, &ZRVPlayInfo::positionChanged, this, &ZRVPositionDisplay::show);
+    connect(&m_playInfo, &ZRVPlayInfo::lengthChanged, this, &ZRVPositionDisplay::showTime);
+    showTime();
 }
 
 // The guard keeps a value the position wrote from coming back as a user's
@@ -36,8 +41,17 @@ void ZRVPositionDisplay::show(double position) {
     m_slider->setValue(value);
     m_sliderForFullScreen->setValue(value);
     m_updatingSliders = false;
+    showTime();
 }
 
 double ZRVPositionDisplay::sliderValue() const {
     return double(m_slider->value()) / kSliderSteps;
+}
+
+void ZRVPositionDisplay::showTime() {
+    const auto length = m_playInfo.length();
+    const auto elapsed = std::llround(sliderValue() * double(length));
+    const QString text = QString::fromStdString(ZRVPlayTimeText::elapsedAndTotal(elapsed, length));
+    m_time->setText(text);
+    m_timeForFullScreen->setText(text);
 }

@@ -156,6 +156,8 @@ TEST_F(PlaybackTest, SeeksFromTheSliderAndShowsEveryThirdReportOfTheMainPlayer) 
     EXPECT_TRUE(playback().moving());
     EXPECT_NEAR(player1().position(), 0.5, 1e-6);
     EXPECT_NEAR(player2().position(), 0.5, 1e-6);
+    EXPECT_EQ(view().playTimeField->text(), QStringLiteral("0:30 / 1:00"));
+    EXPECT_EQ(view().playTimeFieldForFullScreen->text(), QStringLiteral("0:30 / 1:00"));
     tick(0.3);
     EXPECT_FALSE(playback().moving());
     shown.clear();
