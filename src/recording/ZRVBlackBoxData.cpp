@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <string_view>
@@ -86,8 +87,10 @@ bool ZRVBlackBoxData::extractStreamInformation(std::FILE* file) {
     readAt(file, kMoviSizeOffset, moviSizeBytes.data(), moviSizeBytes.size());
     const std::uint32_t moviSize = ByteOrder::readLE32(moviSizeBytes.data());
     const std::uint64_t indexStart = moviSize + kIndexStartAfterMoviSize;
-    std::fprintf(stderr, "Listmovsize=0x%x IdxAddr=0x%llx\n", moviSize,
-                 static_cast<unsigned long long>(indexStart));
+    char where[64];
+    std::snprintf(where, sizeof where, "Listmovsize=0x%x IdxAddr=0x%llx", moviSize,
+                  static_cast<unsigned long long>(indexStart));
+    DiagnosticLog::write(kLogCategory, where);
 
     walkIndex(file, indexStart, riffEnd, fileLength);
     if (!m_gpsRecords.empty()) {

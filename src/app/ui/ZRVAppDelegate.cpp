@@ -6,6 +6,7 @@
 #include "app/ui/ZRVBusyIndicator.h"
 #include "app/ui/ZRVLanguageDefaults.h"
 #include "app/ui/ZRVMediaListController.h"
+#include "app/ui/ZRVMediaListModel.h"
 #include "app/ui/ZRVMediaListView.h"
 #include "app/ui/ZRVPlayInfo.h"
 #include "app/ui/ZRVPlaybackController.h"
@@ -202,7 +203,7 @@ void ZRVAppDelegate::setupInitialValues() {
     parts.player1 = m_player1;
     parts.player2 = m_player2;
     parts.playInfo = m_playInfo;
-    parts.mediaList = m_mediaList.get();
+    parts.mediaListModel = m_mediaListController->model();
     parts.view = &m_view;
     parts.presentation = m_presentation;
     parts.busyIndicator = m_busyIndicator;
@@ -272,7 +273,11 @@ void ZRVAppDelegate::connectPlaybackControls() {
     connect(m_view.volumeSlider, &QSlider::valueChanged, presentation,
             &ZRVPresentationController::volumeSliderMoved);
     connect(m_view.mediaListTableView, &QAbstractItemView::doubleClicked, playback,
-            [playback](const QModelIndex& index) { playback->changeAndPlay(index.row()); });
+            [playback](const QModelIndex& index) {
+                playback->changeAndPlay(index.data(ZRVMediaListModel::PathRole).toString());
+            });
+    connect(playback, &ZRVPlaybackController::playingMediaChanged, m_mediaListController->model(),
+            &ZRVMediaListModel::setPlayingPath);
 
     ZRVPlayerShortcuts::Actions keys;
     keys.playPause = [playback] { playback->clickPlayButton(); };
@@ -281,6 +286,9 @@ void ZRVAppDelegate::connectPlaybackControls() {
     keys.volumeUp = [presentation] { presentation->volumeUp(); };
     keys.volumeDown = [presentation] { presentation->volumeDown(); };
     keys.toggleFullScreen = [this] { toggleFullScreen(); };
+    keys.zoomIn = [presentation] { presentation->sizeUp(); };
+    keys.zoomOut = [presentation] { presentation->sizeDown(); };
+    keys.swap = [playback] { playback->swapPlayer(); };
     new ZRVPlayerShortcuts(m_window.get(), std::move(keys), this);
 }
 

@@ -6,8 +6,9 @@
 class QWidget;
 
 // The keys people expect of a video player: Space plays and pauses, the
-// arrows jump ten seconds or change the volume, F toggles full screen.
-// Escape, which leaves full screen, belongs to the window itself.
+// arrows jump ten seconds or change the volume, F toggles full screen,
+// Ctrl+= (or Ctrl++) and Ctrl+- zoom as the zoom buttons do, S swaps the
+// cameras. Escape, which leaves full screen, belongs to the window itself.
 class ZRVPlayerShortcuts : public QObject {
     Q_OBJECT
 
@@ -19,6 +20,9 @@ public:
         std::function<void()> volumeUp;
         std::function<void()> volumeDown;
         std::function<void()> toggleFullScreen;
+        std::function<void()> zoomIn;
+        std::function<void()> zoomOut;
+        std::function<void()> swap;
     };
 
     ZRVPlayerShortcuts(QWidget* window, Actions actions, QObject* parent = nullptr);

@@ -1,6 +1,7 @@
 #include "app/ui/ZRVPlayerWindowView.h"
 
 #include "app/ui/ZRVMediaListView.h"
+#include "app/ui/ZRVPlayTimeField.h"
 #include "app/ui/ZRVScrollableVideoContainerView.h"
 #include "controls/PMProgressIndicator.h"
 #include "controls/TKClickToSeekStyle.h"
@@ -233,7 +234,13 @@ void ZRVPlayerWindowView::setupMediaControls() {
     videoPositionSlider = new QSlider(Qt::Horizontal, mediaControlBox);
     videoPositionSlider->setObjectName(QStringLiteral("videoPositionSlider"));
     videoPositionSlider->setRange(0, 1000);
-    column->addWidget(videoPositionSlider);
+    playTimeField = new ZRVPlayTimeField(mediaControlBox);
+    playTimeField->setObjectName(QStringLiteral("playTimeField"));
+    auto* positionRow = new QHBoxLayout;
+    positionRow->setSpacing(10);
+    positionRow->addWidget(videoPositionSlider, 1);
+    positionRow->addWidget(playTimeField);
+    column->addLayout(positionRow);
 
     auto* row = new QHBoxLayout;
     row->setSpacing(4);
@@ -321,6 +328,8 @@ void ZRVPlayerWindowView::setupFullScreenControls() {
     videoPositionSliderForFullScreen->setObjectName(
         QStringLiteral("videoPositionSliderForFullScreen"));
     videoPositionSliderForFullScreen->setRange(0, 1000);
+    playTimeFieldForFullScreen = new ZRVPlayTimeField(mediaControlBoxForFullScreen);
+    playTimeFieldForFullScreen->setObjectName(QStringLiteral("playTimeFieldForFullScreen"));
     leaveFullScreenButton = imageButton(
         mediaControlBoxForFullScreen, QStringLiteral("icon_fullscreen"),
         QCoreApplication::translate("InfoPlist", "main.fullscreen"), QStringLiteral("⛶"));
@@ -328,6 +337,7 @@ void ZRVPlayerWindowView::setupFullScreenControls() {
     leaveFullScreenButton->setFixedSize(28, 28);
     row->addWidget(playButtonForFullScreen);
     row->addWidget(videoPositionSliderForFullScreen, 1);
+    row->addWidget(playTimeFieldForFullScreen);
     row->addWidget(leaveFullScreenButton);
 }
 

@@ -2,6 +2,7 @@
 #include "app/ui/ZRVAppDelegate.h"
 #include "app/ui/ZRVLanguageDefaults.h"
 #include "app/ui/ZRVScreenshot.h"
+#include "common/ui/ZRVLog.h"
 #include "common/ui/ZRVTranslator.h"
 #include "controls/TKImage.h"
 #include "platform/ZRVWebEngineSetup.h"
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "xcb");
     }
+    ZRVLog::routeDiagnosticLog();
     prepareWebEngine();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zorva"));
