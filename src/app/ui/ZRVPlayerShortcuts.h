@@ -6,7 +6,8 @@
 class QWidget;
 
 // The keys people expect of a video player: Space plays and pauses, the
-// arrows jump ten seconds or change the volume, F toggles full screen.
+// arrows jump ten seconds or change the volume, F toggles full screen, and
+// Ctrl+, opens the settings as in most desktop programs.
 // Escape, which leaves full screen, belongs to the window itself.
 class ZRVPlayerShortcuts : public QObject {
     Q_OBJECT
@@ -19,6 +20,7 @@ public:
         std::function<void()> volumeUp;
         std::function<void()> volumeDown;
         std::function<void()> toggleFullScreen;
+        std::function<void()> showSettingPanel;
     };
 
     ZRVPlayerShortcuts(QWidget* window, Actions actions, QObject* parent = nullptr);
