@@ -46,6 +46,7 @@ QPushButton:disabled { color: #6b7480; border-color: #2b3038; }
 QPushButton#saveButton { background: #1f8fff; border-color: #1f8fff; color: #ffffff; }
 QPushButton#saveButton:hover { background: #3a9cff; }
 #progressPanel { background: #22272e; border: 1px solid #454b55; }
+QMessageBox { background: #22272e; }
 QProgressBar { background: #0b0d10; border: none; border-radius: 2px; max-height: 6px; }
 QProgressBar::chunk { background: #1f8fff; border-radius: 2px; }
 )";
