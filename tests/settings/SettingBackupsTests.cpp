@@ -59,12 +59,3 @@ TEST(SettingBackups, NothingToKeepWithoutAFileAndNamesAreSafeForAnyLabel) {
     EXPECT_EQ(keepSettingBackup(previous, data.path(), "", kMoment).copy->filename(),
               "config-20240305T190809Z-01-" + card.path().filename().string() + ".bin");
 }
-
-TEST(SettingBackups, AFolderThatCannotBeMadeIsReported) {
-    TemporaryDirectory card;
-    const auto previous = card.write("config.bin", "x");
-    const auto blocked = card.write("blocker", "a file where the folder should be");
-    const auto backup = keepSettingBackup(previous, blocked / "backups", "TAVU", kMoment);
-    EXPECT_FALSE(backup.copy);
-    EXPECT_TRUE(backup.failure);
-}

@@ -26,24 +26,6 @@ _FILEDATA record(std::uint32_t quality) {
 
 } // namespace
 
-TEST(SettingFileSave, ChangesAreToldAgainstTheFileReplacedOrElseTheRecordAsRead) {
-    TemporaryDirectory card;
-    TemporaryDirectory data;
-    const auto path = card.path() / "config.bin";
-    const auto now = std::chrono::system_clock::now();
-
-    const auto fresh = saveSettingFile(record(2), path, record(0), data.path(), "TAVU", now);
-    EXPECT_FALSE(fresh.failure);
-    EXPECT_FALSE(fresh.backup) << "there was no file to keep";
-    EXPECT_EQ(fresh.changes, std::vector<std::string>{"vid_enc_bitrate: 0 \u2192 2"});
-
-    const auto again = saveSettingFile(record(1), path, record(0), data.path(), "TAVU", now);
-    EXPECT_EQ(again.changes, std::vector<std::string>{"vid_enc_bitrate: 2 \u2192 1"});
-    ASSERT_TRUE(again.backup);
-    const auto previous = record(2).toBytes();
-    EXPECT_EQ(contents(*again.backup), std::string(previous.begin(), previous.end()));
-}
-
 TEST(SettingFileSave, NothingIsWrittenWhenTheOldFileCannotBeKept) {
     DiagnosticLog::setSink([](std::string_view, std::string_view) {});
     TemporaryDirectory card;

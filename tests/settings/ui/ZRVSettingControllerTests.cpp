@@ -46,7 +46,7 @@ struct Alert {
 };
 
 // The alert shown on the window, dismissed with Return as a user would.
-std::optional<Alert> takeAlert(QWidget* window) {
+std::optional<Alert> takeAlert(QWidget* window, int timeoutMs = 3000) {
     QMessageBox* shown = nullptr;
     waitFor(
         [&] {
@@ -57,7 +57,7 @@ std::optional<Alert> takeAlert(QWidget* window) {
             }
             return shown != nullptr;
         },
-        3000);
+        timeoutMs);
     if (shown == nullptr) {
         return std::nullopt;
     }
@@ -65,16 +65,6 @@ std::optional<Alert> takeAlert(QWidget* window) {
     QTest::keyClick(shown, Qt::Key_Return);
     runEventsFor(20);
     return alert;
-}
-
-bool alertShown(QWidget* window) {
-    runEventsFor(50);
-    for (QMessageBox* box : window->findChildren<QMessageBox*>()) {
-        if (box->isVisible()) {
-            return true;
-        }
-    }
-    return false;
 }
 
 // Window keys reach only the active window, as on a desktop.
@@ -153,7 +143,7 @@ TEST_F(SettingWindowTest, OpensOnTheCardsValuesWithItsPathInTheTitleAndThePagesO
     }
     EXPECT_FALSE(controller->view().sdcardFormatButton->isEnabled());
     EXPECT_TRUE(controller->view().diskUtilButton->isHidden());
-    EXPECT_FALSE(alertShown(controller->window()));
+    EXPECT_FALSE(takeAlert(controller->window(), 100));
 }
 
 TEST_F(SettingWindowTest, EveryPageChangeByClickOrKeyGoesThroughTheShownPagesCheck) {
@@ -214,7 +204,7 @@ TEST_F(SettingWindowTest, APageThatCannotGiveBackItsControlsStopsTheSave) {
     };
     const auto controller = open(withRefusingPage);
     press(controller->window(), Qt::CTRL | Qt::Key_S);
-    EXPECT_FALSE(alertShown(controller->window())) << "the page told the user itself";
+    EXPECT_FALSE(takeAlert(controller->window(), 100)) << "the page told the user itself";
     EXPECT_EQ(contents(configPath()), before);
     EXPECT_TRUE(controller->window()->isVisible());
 }
@@ -285,7 +275,7 @@ TEST_F(SettingWindowTest, AFileOfAnyOtherSizeIsNotReadAndTheWindowTakesTheComput
                   QStringLiteral("setting.window_title[Ver %1]").arg(ZORVA_VERSION));
         EXPECT_EQ(videoPage(*controller)->videoEncodingBitrate->selectedSegment(), 1);
         EXPECT_EQ(controller->fileData().time_gmt, findTimeZoneIndex());
-        EXPECT_FALSE(alertShown(controller->window()));
+        EXPECT_FALSE(takeAlert(controller->window(), 100));
     }
 }
 
@@ -301,7 +291,7 @@ TEST_F(SettingWindowTest, AFileFailingItsChecksumIsReadAndTheWindowSaysSoOnce) {
     EXPECT_EQ(warning->informative, "msg.config_damaged");
     press(controller->window(), Qt::CTRL | Qt::Key_PageDown);
     press(controller->window(), Qt::CTRL | Qt::Key_PageUp);
-    EXPECT_FALSE(alertShown(controller->window()));
+    EXPECT_FALSE(takeAlert(controller->window(), 100));
 }
 
 TEST_F(SettingWindowTest, AWriteThatFailsIsSaidAndTheWindowStaysOpen) {
