@@ -283,10 +283,10 @@ void ZRVSettingController::showNextPage(int step) {
 }
 
 void ZRVSettingController::changeViewController(int index) {
-    if (index == m_lastSelectedTabIndex || m_reading) {
+    TKSegmentedControl* tabs = m_view.functionSegmentedControl;
+    if (tabs == nullptr || index == m_lastSelectedTabIndex || m_reading) {
         return;
     }
-    TKSegmentedControl* tabs = m_view.functionSegmentedControl;
     if (!tabHasPage(index)) {
         tabs->setSelectedSegment(m_lastSelectedTabIndex);
         return;
