@@ -47,7 +47,8 @@ int main(int argc, char** argv) {
         QStringLiteral("The camera's card is the folder DIR: a card copied to disk, or one mounted "
                        "where the system does not report it as a USB volume. Its config.bin is "
                        "read and saved there; no USB volume is looked up or renamed, and DIR is "
-                       "never offered for formatting. The recordings still come from FOLDER."),
+                       "never offered for formatting. The recordings are still those of the "
+                       "folder argument."),
         QStringLiteral("DIR"));
     parser.addOption(card);
     parser.process(application);
