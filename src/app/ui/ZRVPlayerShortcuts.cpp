@@ -16,6 +16,7 @@ ZRVPlayerShortcuts::ZRVPlayerShortcuts(QWidget* window, Actions actions, QObject
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), actions.zoomIn},
         {QKeySequence(Qt::CTRL | Qt::Key_Minus), actions.zoomOut},
         {QKeySequence(Qt::Key_S), actions.swap},
+        {QKeySequence(Qt::CTRL | Qt::Key_Comma), actions.showSettingPanel},
     };
     for (const auto& [keys, action] : bindings) {
         if (!action) {

@@ -8,7 +8,8 @@ class QWidget;
 // The keys people expect of a video player: Space plays and pauses, the
 // arrows jump ten seconds or change the volume, F toggles full screen,
 // Ctrl+= (or Ctrl++) and Ctrl+- zoom as the zoom buttons do, S swaps the
-// cameras. Escape, which leaves full screen, belongs to the window itself.
+// cameras, and Ctrl+, opens the settings as in most desktop programs.
+// Escape, which leaves full screen, belongs to the window itself.
 class ZRVPlayerShortcuts : public QObject {
     Q_OBJECT
 
@@ -23,6 +24,7 @@ public:
         std::function<void()> zoomIn;
         std::function<void()> zoomOut;
         std::function<void()> swap;
+        std::function<void()> showSettingPanel;
     };
 
     ZRVPlayerShortcuts(QWidget* window, Actions actions, QObject* parent = nullptr);

@@ -11,6 +11,8 @@
 
 Q_LOGGING_CATEGORY(zorvaPlayer, "zorva.player", QtWarningMsg)
 Q_LOGGING_CATEGORY(zorvaMap, "zorva.map", QtWarningMsg)
+Q_LOGGING_CATEGORY(zorvaCard, "zorva.card", QtWarningMsg)
+Q_LOGGING_CATEGORY(zorvaSettings, "zorva.settings", QtWarningMsg)
 
 namespace {
 

@@ -6,6 +6,8 @@
 // for whoever asks, e.g. QT_LOGGING_RULES="zorva.*.info=true".
 Q_DECLARE_LOGGING_CATEGORY(zorvaPlayer)
 Q_DECLARE_LOGGING_CATEGORY(zorvaMap)
+Q_DECLARE_LOGGING_CATEGORY(zorvaCard)
+Q_DECLARE_LOGGING_CATEGORY(zorvaSettings)
 
 namespace ZRVLog {
 
