@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <numeric>
 
 namespace {
 
@@ -210,8 +211,61 @@ std::optional<ZRVDriveRecordFile::Position> ZRVDriveRecordFile::mapPositionOfRow
     return position;
 }
 
-std::string
-ZRVDriveRecordFile::csvText(const ZRVDriveRecordColumn::TitleLookup& titleForKey) const {
+double ZRVDriveRecordFile::sortKey(long column, long row) const {
+    const ZRVDriveRecord r = *record(row);
+    const auto dayOf = [&r] { return (r.yearSince1900 * 100.0 + r.month) * 100 + r.day; };
+    const auto timeOf = [&r] { return (r.hour * 100.0 + r.minute) * 100 + r.second; };
+    switch (column) {
+    case 1:
+        return r.sequenceNumber;
+    case 2:
+        return dayOf() * 1e6 + timeOf();
+    case 3:
+        return timeOf();
+    case 4:
+        return std::min<int>(r.weekday, static_cast<int>(std::size(kWeekdays)));
+    case 5:
+    case 6:
+        // As the cell shows it, which is also where the map goes.
+        return parseNumber(stringForColumnIndex(column, row)).value_or(0);
+    case 7:
+        return r.drivingDistanceTenths;
+    case 8:
+        return r.currentSpeed;
+    case 9:
+        return r.maximumSpeed;
+    case 10:
+        return r.gpsStatus == 1 ? 0 : 1;
+    case 11:
+        return r.gSensorX;
+    case 12:
+        return r.gSensorY;
+    case 13:
+        return r.gSensorZ;
+    case 14:
+        return r.batteryTenths;
+    default:
+        return static_cast<double>(row);
+    }
+}
+
+std::vector<long> ZRVDriveRecordFile::rowsSortedBy(long column, bool ascending) const {
+    std::vector<long> rows(static_cast<std::size_t>(numberOfRows()));
+    std::iota(rows.begin(), rows.end(), 0L);
+    std::vector<double> keys(rows.size());
+    for (const long row : rows) {
+        keys[static_cast<std::size_t>(row)] = sortKey(column, row);
+    }
+    std::stable_sort(rows.begin(), rows.end(), [&keys, ascending](long a, long b) {
+        const double left = keys[static_cast<std::size_t>(a)];
+        const double right = keys[static_cast<std::size_t>(b)];
+        return ascending ? left < right : right < left;
+    });
+    return rows;
+}
+
+std::string ZRVDriveRecordFile::csvText(const ZRVDriveRecordColumn::TitleLookup& titleForKey,
+                                        std::span<const long> rows) const {
     std::string text;
     for (long column = 0; column < kColumnCount; ++column) {
         text +=
@@ -219,21 +273,32 @@ ZRVDriveRecordFile::csvText(const ZRVDriveRecordColumn::TitleLookup& titleForKey
             csvField(kDriveRecordColumns[static_cast<std::size_t>(column)].titleText(titleForKey));
     }
     text += '\n';
-    for (long row = 0; row < numberOfRows(); ++row) {
+    const auto line = [this, &text](long row) {
         for (long column = 0; column < kColumnCount; ++column) {
             text += (column == 0 ? "" : ",") + csvField(stringForColumnIndex(column, row));
         }
         text += '\n';
+    };
+    if (rows.empty()) {
+        for (long row = 0; row < numberOfRows(); ++row) {
+            line(row);
+        }
+    }
+    for (const long row : rows) {
+        if (record(row)) {
+            line(row);
+        }
     }
     return text;
 }
 
 std::optional<std::string>
 ZRVDriveRecordFile::writeCSVFile(const std::filesystem::path& path,
-                                 const ZRVDriveRecordColumn::TitleLookup& titleForKey) const {
+                                 const ZRVDriveRecordColumn::TitleLookup& titleForKey,
+                                 std::span<const long> rows) const {
     std::string text;
     try {
-        text = csvText(titleForKey);
+        text = csvText(titleForKey, rows);
     } catch (const std::bad_alloc&) {
         return "cannot write " + path.string() + ": not enough memory for the text";
     }

@@ -54,19 +54,28 @@ public:
     // leaves the map where it is.
     std::optional<Position> mapPositionOfRow(long row) const;
 
+    // The rows in the order of a column's values, for a table sorted by that
+    // column: numbers by value rather than by their text (9 before 10), the
+    // date with its time, weekdays from Sunday, a valid fix before a void
+    // one. Rows of equal value keep the file's order.
+    std::vector<long> rowsSortedBy(long column, bool ascending) const;
+
     // The export: a line of the column titles, then one line of the 15 cell
     // texts per record, separated by "," and each ended by "\n". A field
     // holding a comma, a double quote or a line end is quoted as RFC 4180
-    // has it; no other is.
-    std::string csvText(const ZRVDriveRecordColumn::TitleLookup& titleForKey) const;
+    // has it; no other is. `rows` gives the records in the order the table
+    // shows them; empty, the file's order.
+    std::string csvText(const ZRVDriveRecordColumn::TitleLookup& titleForKey,
+                        std::span<const long> rows = {}) const;
     // Writes csvText to a file, replacing it whole. Returns a message when the
     // file was not written.
-    std::optional<std::string>
-    writeCSVFile(const std::filesystem::path& path,
-                 const ZRVDriveRecordColumn::TitleLookup& titleForKey) const;
+    std::optional<std::string> writeCSVFile(const std::filesystem::path& path,
+                                            const ZRVDriveRecordColumn::TitleLookup& titleForKey,
+                                            std::span<const long> rows = {}) const;
 
 private:
     void assign(std::uint32_t headerCount, std::span<const unsigned char> recordBytes);
+    double sortKey(long column, long row) const;
 
     std::uint32_t m_headerCount = 0;
     std::vector<unsigned char> m_records; // whole records only, as in the file

@@ -118,3 +118,28 @@ TEST(ZRVDriveRecordFile, ExportQuotesOnlyFieldsThatNeedItAndReplacesTheFileWhole
     ASSERT_TRUE(error);
     EXPECT_NE(error->find("x.csv"), std::string::npos);
 }
+
+TEST(ZRVDriveRecordFile, SortedRowsFollowTheValuesNotTheTextsAndTheExportFollowsTheRows) {
+    std::vector<ZRVDriveRecord> records(4, sampleDriveRecord());
+    records[0].currentSpeed = 10;
+    records[1].currentSpeed = 9;
+    records[2].currentSpeed = 10;
+    records[3].currentSpeed = 100;
+    records[1].day = 4;
+    records[2].hour = 7;
+    records[3].weekday = 9;
+    records[0].weekday = 0;
+    const auto file = tableOf(driveRecordFileBytes(4, records));
+
+    EXPECT_EQ(file.rowsSortedBy(8, true), (std::vector<long>{1, 0, 2, 3}));
+    EXPECT_EQ(file.rowsSortedBy(8, false), (std::vector<long>{3, 0, 2, 1})) << "ties keep order";
+    EXPECT_EQ(file.rowsSortedBy(2, true), (std::vector<long>{1, 2, 0, 3})) << "date, then time";
+    EXPECT_EQ(file.rowsSortedBy(4, true), (std::vector<long>{0, 1, 2, 3})) << "\"-\" comes last";
+
+    const std::vector<long> shown = {3, 1};
+    std::string csv = file.csvText({}, shown);
+    csv.erase(0, csv.find('\n') + 1);
+    EXPECT_EQ(csv.substr(0, 2), "4,");
+    EXPECT_EQ(csv.substr(csv.find('\n') + 1, 2), "2,");
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 2);
+}
