@@ -1,6 +1,7 @@
 #include "settings/SettingField.h"
 
 #include "common/ByteOrder.h"
+#include "settings/BasicSettingValues.h"
 #include "settings/SettingText.h"
 
 #include <algorithm>
@@ -32,11 +33,6 @@ constexpr SettingValues kThreshold = range(5, 150);
 // A set bit excludes one of the twelve motion blocks.
 constexpr SettingValues kBlockMask = range(0, 0xFFF);
 
-constexpr std::array<std::int64_t, 9> kTimeoutSeconds = {0, 10, 30, 60, 120, 180, 300, 420, 600};
-constexpr std::array<std::int64_t, 13> kCutOffMillivolts = {
-    0, 1, 10000, 11500, 11600, 11700, 11800, 11900, 12000, 12100, 12200, 12300, 12400};
-constexpr std::array<std::int64_t, 8> kTimerHours = {0, 3, 6, 9, 12, 24, 36, 48};
-
 // The row's name is the member's name, and its offset is the member's.
 #define ZRV_FIELD(field)                                                                           \
     .name = #field, .member = &_FILEDATA::field, .offset = offsetof(_FILEDATA, field)
@@ -48,9 +44,10 @@ const SettingField kFields[] = {
     {ZRV_FIELD(sd_mem_always_ratio), .allowed = range(0, 100, 10), .factory = 70},
     {ZRV_FIELD(sd_mem_event_ratio), .factory = 1},
     {ZRV_FIELD(sd_mem_motion_ratio), .allowed = kFollows, .factory = 30},
-    {ZRV_FIELD(sd_mem_always_reserved), .allowed = choices(kCutOffMillivolts), .factory = 12100},
+    {ZRV_FIELD(sd_mem_always_reserved), .allowed = choices(kPowerVoltageMillivolts),
+     .factory = 12100},
     {ZRV_FIELD(sd_mem_event_reserved), .allowed = kFlag},
-    {ZRV_FIELD(sd_mem_motion_reserved), .allowed = choices(kTimerHours)},
+    {ZRV_FIELD(sd_mem_motion_reserved), .allowed = choices(kPowerTimeHours)},
     {ZRV_FIELD(aud_enable), .factory = 3},
     {ZRV_FIELD(aud_codec_type)},
     {ZRV_FIELD(aud_sampling_freq), .factory = 1},
@@ -68,7 +65,7 @@ const SettingField kFields[] = {
     {ZRV_FIELD(gsen_x_threshold), .allowed = kThreshold, .factory = 50},
     {ZRV_FIELD(gsen_y_threshold), .allowed = kThreshold, .factory = 45},
     {ZRV_FIELD(gsen_z_threshold), .allowed = kThreshold, .factory = 45},
-    {ZRV_FIELD(always_mode_timeout), .allowed = choices(kTimeoutSeconds), .factory = 10},
+    {ZRV_FIELD(always_mode_timeout), .allowed = choices(kAlwaysModeTimeoutSeconds), .factory = 10},
     {ZRV_FIELD(parkmode_x_threshold), .allowed = kThreshold, .factory = 8},
     {ZRV_FIELD(parkmode_y_threshold), .allowed = kThreshold, .factory = 8},
     {ZRV_FIELD(parkmode_z_threshold), .allowed = kThreshold, .factory = 8},
