@@ -6,7 +6,6 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 
 namespace {
@@ -47,11 +46,12 @@ ZRVSettingForVideoViewController::ZRVSettingForVideoViewController(QWidget* pare
         box("boxOfRealVideoQuality", "setting.video.rear_quality", {videoEncodingBitrateRear}), 0,
         1);
     grid->addWidget(box("boxOfFrontVideoSetting", "setting.video.front_setting",
-                        {brightnessRow("brightnessLabel", videoBrightness)}),
+                        {labelledRow("brightnessLabel", localized("brightness"), videoBrightness)}),
                     1, 0);
-    grid->addWidget(box("boxOfRealVideoSetting", "setting.video.rear_setting",
-                        {brightnessRow("brightnessLabelReal", videoBrightnessRear)}),
-                    1, 1);
+    grid->addWidget(
+        box("boxOfRealVideoSetting", "setting.video.rear_setting",
+            {labelledRow("brightnessLabelReal", localized("brightness"), videoBrightnessRear)}),
+        1, 1);
     grid->addWidget(box("boxOfFrontTinting", "setting.video.front_tinting",
                         {frontTinting, guide("brightnessGuide", "setting.video.cpl_filter_use")}),
                     2, 0);
@@ -62,18 +62,6 @@ ZRVSettingForVideoViewController::ZRVSettingForVideoViewController(QWidget* pare
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(4, 1);
-}
-
-QWidget* ZRVSettingForVideoViewController::brightnessRow(const char* labelName,
-                                                         TKSegmentedControl* control) {
-    auto* row = new QWidget(this);
-    auto* line = new QHBoxLayout(row);
-    line->setContentsMargins(0, 0, 0, 0);
-    auto* label = new QLabel(localized("brightness"), row);
-    label->setObjectName(QLatin1String(labelName));
-    line->addWidget(label);
-    line->addWidget(control, 1);
-    return row;
 }
 
 void ZRVSettingForVideoViewController::displayFileData() {

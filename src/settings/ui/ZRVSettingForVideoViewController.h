@@ -2,8 +2,6 @@
 
 #include "settings/ui/ZRVSettingPage.h"
 
-class QGroupBox;
-class QLabel;
 class TKSegmentedControl;
 
 // The first page: recording quality and brightness of each camera, the rear
@@ -25,7 +23,4 @@ public:
     TKSegmentedControl* rearfpsSeg = nullptr;
     TKSegmentedControl* frontTinting = nullptr;
     TKSegmentedControl* rearTinting = nullptr;
-
-private:
-    QWidget* brightnessRow(const char* labelName, TKSegmentedControl* control);
 };

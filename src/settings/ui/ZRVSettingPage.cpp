@@ -5,6 +5,7 @@
 #include "settings/ui/ZRVSettingController.h"
 
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 #include <limits>
@@ -55,6 +56,23 @@ QLabel* ZRVSettingPage::guide(const char* name, const char* key) {
     label->setObjectName(QLatin1String(name));
     label->setProperty("guide", true);
     return label;
+}
+
+QWidget* ZRVSettingPage::labelledRow(const char* labelName, const QString& caption,
+                                     QWidget* control) {
+    auto* row = new QWidget(this);
+    auto* line = new QHBoxLayout(row);
+    line->setContentsMargins(0, 0, 0, 0);
+    auto* label = new QLabel(caption, row);
+    label->setObjectName(QLatin1String(labelName));
+    line->addWidget(label);
+    // A control that cannot grow stays beside its caption.
+    const bool grows = (control->sizePolicy().horizontalPolicy() & QSizePolicy::GrowFlag) != 0;
+    line->addWidget(control, grows ? 1 : 0);
+    if (!grows) {
+        line->addStretch(1);
+    }
+    return row;
 }
 
 void ZRVSettingPage::showChoice(TKSegmentedControl* control, std::int64_t value) {

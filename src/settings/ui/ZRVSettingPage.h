@@ -40,6 +40,9 @@ protected:
     // A line of explanation under a box's controls. It is not wrapped, so
     // the page's size is known before it is shown and nothing is squeezed.
     QLabel* guide(const char* name, const char* key);
+    // A caption before a control on one line; a control that can grow takes
+    // the rest of the line.
+    QWidget* labelledRow(const char* labelName, const QString& caption, QWidget* control);
 
     // A stored number as the selected choice; a number beyond the row
     // selects nothing.
