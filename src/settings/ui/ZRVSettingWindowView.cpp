@@ -34,6 +34,10 @@ QRadioButton::indicator:hover { border-color: #8b95a3; }
 QRadioButton::indicator:checked { border-color: #1f8fff;
     background: qradialgradient(cx:0.5, cy:0.5, radius:0.5, fx:0.5, fy:0.5,
                                 stop:0 #ffffff, stop:0.38 #ffffff, stop:0.5 #1f8fff, stop:1 #1f8fff); }
+QLineEdit { color: #e8edf3; background: #15181c; border: 1px solid #454b55; border-radius: 4px;
+            padding: 2px 6px; min-height: 18px; selection-background-color: #1f8fff; }
+QLineEdit:focus { border-color: #1f8fff; }
+QLineEdit:disabled { color: #6b7480; background: #1d2127; border-color: #2b3038; }
 QComboBox { color: #e8edf3; background: #2a2e35; border: 1px solid #454b55; border-radius: 4px;
             padding: 2px 8px; min-height: 20px; }
 QComboBox QAbstractItemView { color: #e8edf3; background: #2a2e35;
