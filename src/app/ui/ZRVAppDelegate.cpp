@@ -18,6 +18,7 @@
 #include "app/ui/ZRVStepKeeper.h"
 #include "app/ui/ZRVTelemetryDisplay.h"
 #include "app/ui/ZRVVideoFrameKeeper.h"
+#include "common/ui/ZRVUserDefaults.h"
 #include "controls/TKImage.h"
 #include "controls/TKThreePartImageView.h"
 #include "controls/TKVideoBackgroundImageView.h"
@@ -89,8 +90,7 @@ ZRVAppDelegate::~ZRVAppDelegate() {
 }
 
 std::unique_ptr<QSettings> ZRVAppDelegate::userDefaults() const {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                       QStringLiteral("ZORVA"), QStringLiteral("zorva"));
+    return openUserDefaults();
 }
 
 void ZRVAppDelegate::awakeFromNib() {

@@ -4,6 +4,7 @@
 #include "app/ui/ZRVScreenshot.h"
 #include "common/ui/ZRVLog.h"
 #include "common/ui/ZRVTranslator.h"
+#include "common/ui/ZRVUserDefaults.h"
 #include "controls/TKImage.h"
 #include "platform/ZRVWebEngineSetup.h"
 
@@ -13,7 +14,6 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QLocale>
-#include <QSettings>
 #include <cstdio>
 
 int main(int argc, char** argv) {
@@ -59,10 +59,8 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("ZORVA"),
-                             QStringLiteral("zorva"));
-    const QStringList languages =
-        ZRVLanguageDefaults::preferredLanguages(settings, QLocale::system().uiLanguages());
+    const QStringList languages = ZRVLanguageDefaults::preferredLanguages(
+        *openUserDefaults(), QLocale::system().uiLanguages());
     ZRVTranslator translator;
     translator.loadLanguage(languages.value(0, QStringLiteral("en")));
     QApplication::installTranslator(&translator);
