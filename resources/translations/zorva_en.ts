@@ -939,5 +939,29 @@
         <source>Malaysia</source>
         <translation>Malay</translation>
     </message>
+    <message>
+        <source>setting.aux.ssid</source>
+        <translation>Network Name (SSID)</translation>
+    </message>
+    <message>
+        <source>setting.aux.password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>setting.aux.channel</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>setting.flashdata.record_count_one</source>
+        <translation>1 record</translation>
+    </message>
+    <message>
+        <source>setting.flashdata.record_count_fmt</source>
+        <translation>%d records</translation>
+    </message>
+    <message>
+        <source>msg.export_fail</source>
+        <translation>The driving records could not be written to this file.</translation>
+    </message>
 </context>
 </TS>

@@ -939,5 +939,29 @@
         <source>Malaysia</source>
         <translation>말레이어</translation>
     </message>
+    <message>
+        <source>setting.aux.ssid</source>
+        <translation>네트워크 이름(SSID)</translation>
+    </message>
+    <message>
+        <source>setting.aux.password</source>
+        <translation>비밀번호</translation>
+    </message>
+    <message>
+        <source>setting.aux.channel</source>
+        <translation>채널</translation>
+    </message>
+    <message>
+        <source>setting.flashdata.record_count_one</source>
+        <translation>기록 1건</translation>
+    </message>
+    <message>
+        <source>setting.flashdata.record_count_fmt</source>
+        <translation>기록 %d건</translation>
+    </message>
+    <message>
+        <source>msg.export_fail</source>
+        <translation>주행 기록을 이 파일에 쓰지 못했습니다.</translation>
+    </message>
 </context>
 </TS>

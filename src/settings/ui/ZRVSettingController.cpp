@@ -14,6 +14,8 @@
 #include "settings/SettingSaveTarget.h"
 #include "settings/TimeZoneTable.h"
 #include "settings/ui/ZRVSettingForAudioViewController.h"
+#include "settings/ui/ZRVSettingForAuxViewController.h"
+#include "settings/ui/ZRVSettingForBasicViewController.h"
 #include "settings/ui/ZRVSettingForGpsViewController.h"
 #include "settings/ui/ZRVSettingForMotionViewController.h"
 #include "settings/ui/ZRVSettingForVideoViewController.h"
@@ -96,8 +98,12 @@ ZRVSettingPage* ZRVSettingController::createPage(int index) {
     switch (index) {
     case 0:
         return new ZRVSettingForVideoViewController;
+    case 1:
+        return new ZRVSettingForBasicViewController;
     case 2:
         return new ZRVSettingForGpsViewController;
+    case 3:
+        return new ZRVSettingForAuxViewController;
     case 4:
         return new ZRVSettingForMotionViewController;
     case 5:

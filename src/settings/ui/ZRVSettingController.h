@@ -84,7 +84,7 @@ public:
     QDialog* window() const { return m_window; }
     const ZRVSettingWindowView& view() const { return m_view; }
 
-    // The four pages of this version by tab; null for the others.
+    // The pages of this version by tab; null for the others.
     static ZRVSettingPage* createPage(int index);
 
 signals:
