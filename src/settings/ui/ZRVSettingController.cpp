@@ -9,6 +9,7 @@
 #include "controls/TKSegmentedControl.h"
 #include "platform/ZRVDiskUtility.h"
 #include "platform/ZRVVolumes.h"
+#include "records/ui/ZRVSettingForFlashDataViewController.h"
 #include "settings/SettingFile.h"
 #include "settings/SettingFileSave.h"
 #include "settings/SettingSaveTarget.h"
@@ -20,6 +21,7 @@
 #include "settings/ui/ZRVSettingForMotionViewController.h"
 #include "settings/ui/ZRVSettingForVideoViewController.h"
 #include "settings/ui/ZRVSettingLoadingSheet.h"
+#include "settings/ui/ZRVSettingSavedText.h"
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -38,23 +40,6 @@
 namespace {
 
 constexpr auto kSettingFileName = "config.bin";
-// A long list of changes would make the alert taller than the screen.
-constexpr std::size_t kShownChanges = 12;
-
-QString changesText(const std::vector<std::string>& changes) {
-    if (changes.empty()) {
-        return localized("msg.no_changed_settings");
-    }
-    QString text = localized("msg.changed_settings");
-    for (std::size_t i = 0; i < std::min(changes.size(), kShownChanges); ++i) {
-        text += QLatin1Char('\n') + QString::fromStdString(changes[i]);
-    }
-    if (changes.size() > kShownChanges) {
-        text += QLatin1Char('\n') + localizedNumber("msg.more_changed_settings_fmt",
-                                                    int(changes.size() - kShownChanges));
-    }
-    return text;
-}
 
 } // namespace
 
@@ -108,9 +93,27 @@ ZRVSettingPage* ZRVSettingController::createPage(int index) {
         return new ZRVSettingForMotionViewController;
     case 5:
         return new ZRVSettingForAudioViewController;
+    case kDriveInfoTab:
+        return new ZRVSettingForFlashDataViewController;
     default:
         return nullptr;
     }
+}
+
+ZRVSettingPage* ZRVSettingController::createDriveInfoController() {
+    if (m_driveInfoController == nullptr) {
+        m_driveInfoController = m_options.pageFactory(kDriveInfoTab);
+        auto* page = qobject_cast<ZRVSettingForFlashDataViewController*>(m_driveInfoController);
+        const QString card = !m_options.cardFolder.isEmpty() ? m_options.cardFolder
+                             : m_selectedUSBDisk && m_selectedUSBDisk->mountedURL()
+                                 ? QString::fromStdString(m_selectedUSBDisk->mountedURL()->string())
+                                 : QString();
+        const QString records = QDir(card).filePath(QStringLiteral("DrvInfo/tavu_000.drv"));
+        if (page != nullptr && !card.isEmpty() && QFileInfo::exists(records)) {
+            page->setFlashDataFilePath(records);
+        }
+    }
+    return m_driveInfoController;
 }
 
 bool ZRVSettingController::findUSBVolume() {
@@ -156,7 +159,7 @@ bool ZRVSettingController::loadSettingFile() {
     if (m_SettingFilePath.isEmpty() || !QFileInfo::exists(m_SettingFilePath)) {
         return false;
     }
-    m_loadingSheet->showLoading(QStringLiteral("Loading..."));
+    showLoading(QStringLiteral("Loading..."));
     readSettingFileInBackground(m_SettingFilePath);
     return true;
 }
@@ -181,7 +184,7 @@ void ZRVSettingController::readSettingFileInBackground(const QString& path) {
 
 void ZRVSettingController::finishLoading(const _FILEDATA& record, bool read) {
     m_reading = false;
-    m_loadingSheet->hideLoading();
+    hideLoading();
     if (read) {
         m_FileData = record;
         m_loadedFileData = record;
@@ -310,13 +313,17 @@ void ZRVSettingController::changeViewController(int index) {
         m_targetController->onHide();
         m_view.targetView->layout()->removeWidget(m_targetController);
         m_targetController->hide();
-        m_targetController->deleteLater();
+        if (m_targetController != m_driveInfoController) {
+            m_targetController->deleteLater();
+        }
     }
-    ZRVSettingPage* page = m_options.pageFactory(index);
+    ZRVSettingPage* page =
+        index == kDriveInfoTab ? createDriveInfoController() : m_options.pageFactory(index);
     m_targetController = page;
     m_view.showPage(page);
-    page->setFileData(&m_FileData);
+    // The window first: a page may use its loading sheet as it shows the record.
     page->setMainController(this);
+    page->setFileData(&m_FileData);
     m_lastSelectedTabIndex = index;
     tabs->setSelectedSegment(index);
     emit pageChanged(index);
@@ -332,6 +339,14 @@ std::optional<QString> ZRVSettingController::validateUserInput() {
 
 std::optional<TKUSBDiskEntity> ZRVSettingController::preferredUSBDisk() {
     return m_options.volumes ? m_options.volumes->preferredUSBDisk() : std::nullopt;
+}
+
+void ZRVSettingController::showLoading(const QString& text) {
+    m_loadingSheet->showLoading(text);
+}
+
+void ZRVSettingController::hideLoading() {
+    m_loadingSheet->hideLoading();
 }
 
 void ZRVSettingController::onSave() {
@@ -372,12 +387,7 @@ void ZRVSettingController::writeSettings(const QString& path, const std::string&
         alert(QStringLiteral("Warn"), localized(saved.failure->c_str()));
         return;
     }
-    QString text = localized("msg.saved") + QStringLiteral("\n\n") + changesText(saved.changes);
-    if (saved.backup) {
-        text += QStringLiteral("\n\n") + localized("msg.backup_kept") + QLatin1Char('\n') +
-                QString::fromStdString(saved.backup->string());
-    }
-    alert(path, text, [this] { onCloseCmd(); });
+    alert(path, settingSavedText(saved), [this] { onCloseCmd(); });
 }
 
 void ZRVSettingController::onSaveDefaultSetting() {

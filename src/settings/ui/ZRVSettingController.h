@@ -27,6 +27,7 @@ class ZRVSettingController : public QObject {
 
 public:
     static constexpr int kTabCount = 7;
+    static constexpr int kDriveInfoTab = 6;
     using PageFactory = std::function<ZRVSettingPage*(int index)>;
 
     struct Options {
@@ -47,8 +48,8 @@ public:
         // The disk utility; the one installed unless a test says. Empty
         // hides its button.
         std::optional<QString> diskUtility;
-        // The page of a tab, or null while the tab has none; the four pages
-        // of this version unless a test says.
+        // The page of a tab, or null for a tab without one; the pages of
+        // createPage unless a test says.
         PageFactory pageFactory;
     };
 
@@ -71,6 +72,11 @@ public:
     bool populate();
     std::optional<QString> validateUserInput();
 
+    // The sheet over the window while a file is read or written; it closes
+    // at its next tick after hideLoading.
+    void showLoading(const QString& text);
+    void hideLoading();
+
     void onSave();
     void onSaveDefaultSetting();
     void onDiskUtil();
@@ -84,8 +90,11 @@ public:
     QDialog* window() const { return m_window; }
     const ZRVSettingWindowView& view() const { return m_view; }
 
-    // The pages of this version by tab; null for the others.
+    // The page of each tab, made new.
     static ZRVSettingPage* createPage(int index);
+    // The drive-record page, made on its tab's first visit and kept, so its
+    // records stay; it is given the card's record file.
+    ZRVSettingPage* createDriveInfoController();
 
 signals:
     // A page was put into the window.
@@ -100,7 +109,6 @@ private:
     void alert(const QString& messageText, const QString& informativeText,
                std::function<void()> didEnd = {});
     std::optional<TKUSBDiskEntity> preferredUSBDisk();
-    QString chooseSaveFile(const QString& folder);
     void writeSettings(const QString& path, const std::string& cardLabel);
 
     Options m_options;
@@ -114,6 +122,7 @@ private:
     std::optional<TKUSBDiskEntity> m_selectedUSBDisk;
     int m_lastSelectedTabIndex = -1;
     QPointer<ZRVSettingPage> m_targetController;
+    QPointer<ZRVSettingPage> m_driveInfoController;
     QPointer<QDialog> m_window;
     ZRVSettingWindowView m_view;
     ZRVSettingLoadingSheet* m_loadingSheet = nullptr;

@@ -1,11 +1,14 @@
 #include "ZorvaVersion.h"
 #include "controls/TKSegmentedControl.h"
 #include "platform/ZRVUDisks2Volumes.h"
+#include "records/ui/ZRVDriveRecordTableModel.h"
+#include "records/ui/ZRVSettingForFlashDataViewController.h"
 #include "settings/SettingFile.h"
 #include "settings/TimeZoneTable.h"
 #include "settings/ui/ZRVSettingController.h"
 #include "settings/ui/ZRVSettingForVideoViewController.h"
 #include "support/AlertSheets.h"
+#include "support/DriveRecordFiles.h"
 #include "support/EventLoopWait.h"
 #include "support/TemporaryDirectory.h"
 #include "support/UDisks2MockBus.h"
@@ -100,7 +103,7 @@ struct SettingWindowTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(SettingWindowTest, OpensOnTheCardsValuesWithItsPathInTheTitleAndThePagesOfThisVersion) {
+TEST_F(SettingWindowTest, OpensOnTheCardsValuesWithItsPathInTheTitleAndAPageOnEveryTab) {
     writeCard(cardRecord());
     const auto controller = open(options());
     ASSERT_NE(videoPage(*controller), nullptr);
@@ -110,7 +113,7 @@ TEST_F(SettingWindowTest, OpensOnTheCardsValuesWithItsPathInTheTitleAndThePagesO
                   .arg(ZORVA_VERSION, QString::fromStdString(configPath().string())));
     const TKSegmentedControl* tabs = controller->view().functionSegmentedControl;
     for (int index = 0; index < ZRVSettingController::kTabCount; ++index) {
-        EXPECT_EQ(tabs->isEnabledForSegment(index), index != 6) << index;
+        EXPECT_TRUE(tabs->isEnabledForSegment(index)) << index;
     }
     EXPECT_FALSE(controller->view().sdcardFormatButton->isEnabled());
     EXPECT_TRUE(controller->view().diskUtilButton->isHidden());
@@ -156,8 +159,8 @@ TEST_F(SettingWindowTest, EveryPageChangeByClickOrKeyGoesThroughTheShownPagesChe
     press(window, Qt::CTRL | Qt::Key_PageUp);
     EXPECT_EQ(controller->lastSelectedTabIndex(), 0);
     press(window, Qt::CTRL | Qt::Key_PageUp);
-    EXPECT_EQ(controller->lastSelectedTabIndex(), 5)
-        << "round the row, past the tab without a page";
+    EXPECT_EQ(controller->lastSelectedTabIndex(), 6) << "round the row";
+    takeAlert(window); // the card has no driving records
 }
 
 TEST_F(SettingWindowTest, APageThatCannotGiveBackItsControlsStopsTheSave) {
@@ -335,4 +338,30 @@ TEST_F(SettingWindowTest, WithoutACardReadOnlyAVolumeNamedTavuIsWrittenWithoutAQ
     EXPECT_EQ(saved->message, QString::fromStdString((stick.path() / "config.bin").string()));
     EXPECT_EQ(askedIn.size(), 1);
     EXPECT_EQ(fs::file_size(stick.path() / "config.bin"), _FILEDATA::kSize);
+}
+
+TEST_F(SettingWindowTest, TheDriveRecordPageIsMadeOnceReadsTheCardsFileOrWarnsOnceWithoutOne) {
+    writeCard(cardRecord());
+    {
+        const auto controller = open(options());
+        controller->changeViewController(ZRVSettingController::kDriveInfoTab);
+        const auto warning = takeAlert(controller->window());
+        ASSERT_TRUE(warning);
+        EXPECT_EQ(warning->message, "Alarm");
+        EXPECT_EQ(warning->informative, "setting.flashdata.warning");
+        ZRVSettingPage* page = controller->targetController();
+        controller->changeViewController(0);
+        controller->changeViewController(ZRVSettingController::kDriveInfoTab);
+        EXPECT_EQ(controller->targetController(), page);
+        EXPECT_FALSE(takeAlert(controller->window(), 100));
+    }
+    card.write("DrvInfo/tavu_000.drv",
+               driveRecordFileBytes(2, {sampleDriveRecord(), sampleDriveRecord()}));
+    const auto controller = open(options());
+    controller->changeViewController(ZRVSettingController::kDriveInfoTab);
+    const auto* page =
+        dynamic_cast<ZRVSettingForFlashDataViewController*>(controller->targetController());
+    ASSERT_NE(page, nullptr);
+    EXPECT_TRUE(waitFor([page] { return page->model()->rowCount() == 2; }, 3000));
+    EXPECT_FALSE(takeAlert(controller->window(), 100));
 }
