@@ -37,8 +37,12 @@ QStringList ZRVScreenshot::pathsFor(const QString& path) {
 namespace {
 
 // The pages of the settings window, by tab, with their picture's name.
-const std::pair<int, const char*> kSettingPages[] = {
-    {0, "video"}, {2, "gps"}, {4, "motion"}, {5, "audio"}};
+const std::pair<int, const char*> kSettingPages[] = {{0, "video"},    {1, "basic"},  {2, "gps"},
+                                                     {3, "aux"},      {4, "motion"}, {5, "audio"},
+                                                     {6, "driveinfo"}};
+// Long enough for a page to read its file under the loading sheet, and for
+// the sheet's last tick.
+constexpr int kPageSettleMs = 800;
 
 } // namespace
 
@@ -104,17 +108,7 @@ void ZRVScreenshot::takeSettingsPictures(std::function<void(bool)> then) {
         then(false);
         return;
     }
-    const auto shoot = [this, settings, then] {
-        bool ok = true;
-        const QStringList paths = settingsPathsFor(m_path);
-        for (std::size_t i = 0; i < std::size(kSettingPages); ++i) {
-            settings->changeViewController(kSettingPages[i].first);
-            QCoreApplication::processEvents();
-            ok = settings->window()->grab().save(paths[int(i)], "PNG") && ok;
-        }
-        settings->onCloseCmd();
-        then(ok);
-    };
+    const auto shoot = [this, settings, then] { takeSettingsPicture(settings, 0, true, then); };
     // After the read, and after the loading sheet's last tick.
     if (settings->targetController() != nullptr) {
         QTimer::singleShot(800, this, shoot);
@@ -123,6 +117,23 @@ void ZRVScreenshot::takeSettingsPictures(std::function<void(bool)> then) {
             settings, &ZRVSettingController::pageChanged, this,
             [this, shoot] { QTimer::singleShot(800, this, shoot); }, Qt::SingleShotConnection);
     }
+}
+
+// One page a turn, each drawn once what it reads has arrived.
+void ZRVScreenshot::takeSettingsPicture(ZRVSettingController* settings, std::size_t page, bool ok,
+                                        std::function<void(bool)> then) {
+    if (page == std::size(kSettingPages)) {
+        settings->onCloseCmd();
+        then(ok);
+        return;
+    }
+    settings->changeViewController(kSettingPages[page].first);
+    QTimer::singleShot(kPageSettleMs, this, [this, settings, page, ok, then] {
+        QCoreApplication::processEvents();
+        const bool taken =
+            settings->window()->grab().save(settingsPathsFor(m_path)[int(page)], "PNG");
+        takeSettingsPicture(settings, page + 1, taken && ok, then);
+    });
 }
 
 void ZRVScreenshot::startPlaying() {

@@ -6,6 +6,7 @@
 #include <functional>
 
 class ZRVAppDelegate;
+class ZRVSettingController;
 
 // Pictures of the player window for documentation and review: the list view,
 // the map panel, full screen, the settings window on each of its pages, and
@@ -35,6 +36,8 @@ signals:
 private:
     void takePictures();
     void takeSettingsPictures(std::function<void(bool)> then);
+    void takeSettingsPicture(ZRVSettingController* settings, std::size_t page, bool ok,
+                             std::function<void(bool)> then);
     void startPlaying();
     void takePlayingPicture();
     void takeSwappedPictures();
