@@ -23,14 +23,15 @@ QString ViewerOnScreen::runXdotool(const QStringList& arguments) {
     return QString::fromLocal8Bit(xdotool.readAllStandardOutput()).trimmed();
 }
 
-bool ViewerOnScreen::start(const QString& card) {
+bool ViewerOnScreen::start(const QString& folder, const QStringList& options) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_settings.path());
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dataFolder());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     environment.insert(QStringLiteral("ZORVA_VLC_ARGS"), QStringLiteral("--aout=dummy"));
     m_viewer.setProcessEnvironment(environment);
     m_viewer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_viewer.start(QStringLiteral(ZORVA_VIEWER_PATH), {card});
+    m_viewer.start(QStringLiteral(ZORVA_VIEWER_PATH), options + QStringList{folder});
     if (!m_viewer.waitForStarted(10000)) {
         return false;
     }
@@ -38,11 +39,7 @@ bool ViewerOnScreen::start(const QString& card) {
     // player window is the one of at least the smallest window size.
     for (int attempt = 0; attempt < 100 && m_windowId.isEmpty(); ++attempt) {
         QThread::msleep(200);
-        const QStringList windows =
-            runXdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                        QStringLiteral("--pid"), QString::number(m_viewer.processId())})
-                .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        for (const QString& window : windows) {
+        for (const QString& window : visibleWindows()) {
             m_windowId = window;
             if (windowFrame().width() >= int(ZRVWindowRules::kMinWindowWidth)) {
                 break;
@@ -51,6 +48,12 @@ bool ViewerOnScreen::start(const QString& card) {
         }
     }
     return !m_windowId.isEmpty();
+}
+
+QStringList ViewerOnScreen::visibleWindows() const {
+    return runXdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                       QStringLiteral("--pid"), QString::number(m_viewer.processId())})
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 QRect ViewerOnScreen::windowFrame() const {

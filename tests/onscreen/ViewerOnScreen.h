@@ -17,8 +17,13 @@ class ViewerOnScreen {
 public:
     ~ViewerOnScreen();
 
-    // Starts `zorva` on a card folder and waits for its window.
-    bool start(const QString& card);
+    // Starts `zorva` on a folder of recordings, with the options given before
+    // it, and waits for its window.
+    bool start(const QString& folder, const QStringList& options = {});
+    // The process's visible windows, as xdotool names them.
+    QStringList visibleWindows() const;
+    // Where the viewer keeps its user data (backups of replaced files).
+    QString dataFolder() const { return m_settings.filePath(QStringLiteral("data")); }
 
     QRect windowFrame() const;
     bool isFullScreen() const;
