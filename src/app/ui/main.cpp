@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QLocale>
+#include <clocale>
 #include <cstdio>
 
 int main(int argc, char** argv) {
@@ -26,6 +27,10 @@ int main(int argc, char** argv) {
     ZRVLog::routeDiagnosticLog();
     prepareWebEngine();
     QApplication application(argc, argv);
+    // Qt hands the user's locale to the C library as well, where a German one
+    // would write 3731,5 in the map's script calls, the record table and its
+    // export; the core's texts keep a full stop whatever the language.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("zorva"));
     QApplication::setApplicationDisplayName(QStringLiteral("ZORVA Viewer"));
     QApplication::setOrganizationName(QStringLiteral("ZORVA"));
