@@ -5,11 +5,10 @@
 #include "common/ui/ZRVUserDefaults.h"
 #include "controls/TKSegmentedControl.h"
 #include "settings/BasicSettingValues.h"
-#include "settings/GsensorThreshold.h"
 #include "settings/SettingText.h"
-#include "settings/ZRVValidator.h"
 #include "settings/_FILEDATA.h"
 #include "settings/ui/ZRVCarNumberTextField.h"
+#include "settings/ui/ZRVGsensorThresholdFields.h"
 #include "settings/ui/ZRVLocalizedMessage.h"
 
 #include <QCheckBox>
@@ -37,40 +36,12 @@ QStringList sensitivityLevels() {
             localized("setting.basic.customize")};
 }
 
-QString thresholdText(std::int32_t hundredths) {
-    return QString::number(hundredths / 100.0, 'f', 2);
-}
-
-void showThresholds(const std::array<QLineEdit*, 3>& fields, const GsensorThresholds& values) {
-    fields[0]->setText(thresholdText(values.x));
-    fields[1]->setText(thresholdText(values.y));
-    fields[2]->setText(thresholdText(values.z));
-}
-
-void enable(const std::array<QLineEdit*, 3>& fields, bool enabled) {
-    for (QLineEdit* field : fields) {
-        field->setEnabled(enabled);
-    }
-}
-
-// An accepted text's hundredths; a field the check would refuse keeps the
-// stored number.
-void storeThreshold(const QLineEdit* field, std::int32_t& threshold) {
-    if (const auto hundredths = gsensorThresholdFromText(field->text().toStdString())) {
-        threshold = *hundredths;
-    }
-}
-
 // The list value of the chosen item; with none chosen the field keeps its own.
 template <typename Field, std::size_t N>
 void storeListValue(int chosen, const std::array<std::int64_t, N>& list, Field& field) {
     if (chosen >= 0 && chosen < int(N)) {
         field = static_cast<Field>(list[std::size_t(chosen)]);
     }
-}
-
-bool isCustom(const TKSegmentedControl* level) {
-    return level->selectedSegment() == kCustomGsensorLevel;
 }
 
 } // namespace
@@ -93,12 +64,16 @@ ZRVSettingForBasicViewController::ZRVSettingForBasicViewController(QWidget* pare
     gsensorEnableChk = checkBox("gsensorEnableChk", "setting.basic.enable_gsensor");
     gsensorSensitivityDrivingSeg = segments("gsensorSensitivityDrivingSeg", sensitivityLevels());
     gsensorSensitivityParkingSeg = segments("gsensorSensitivityParkingSeg", sensitivityLevels());
-    QWidget* drivingThresholds = thresholdRow("Driving", gsensorSensitivityThresholdXDrivingField,
-                                              gsensorSensitivityThresholdYDrivingField,
-                                              gsensorSensitivityThresholdZDrivingField);
-    QWidget* parkingThresholds = thresholdRow("Parking", gsensorSensitivityThresholdXParkingField,
-                                              gsensorSensitivityThresholdYParkingField,
-                                              gsensorSensitivityThresholdZParkingField);
+    m_driving = std::make_unique<ZRVGsensorThresholdFields>(
+        gsensorSensitivityDrivingSeg, &drivingGsensorThresholds, "Driving", this);
+    m_parking = std::make_unique<ZRVGsensorThresholdFields>(
+        gsensorSensitivityParkingSeg, &parkingGsensorThresholds, "Parking", this);
+    gsensorSensitivityThresholdXDrivingField = m_driving->x();
+    gsensorSensitivityThresholdYDrivingField = m_driving->y();
+    gsensorSensitivityThresholdZDrivingField = m_driving->z();
+    gsensorSensitivityThresholdXParkingField = m_parking->x();
+    gsensorSensitivityThresholdYParkingField = m_parking->y();
+    gsensorSensitivityThresholdZParkingField = m_parking->z();
     connect(gsensorEnableChk, &QCheckBox::clicked, this,
             &ZRVSettingForBasicViewController::clickGsensorEnableCheck);
     connect(gsensorSensitivityDrivingSeg, &TKSegmentedControl::activated, this,
@@ -178,11 +153,11 @@ ZRVSettingForBasicViewController::ZRVSettingForBasicViewController(QWidget* pare
                     0, 0, 1, 4);
     grid->addWidget(box("boxOfGsensorSensitivityDriving",
                         "setting.basic.driving_impact_sensitivity",
-                        {gsensorSensitivityDrivingSeg, drivingThresholds}),
+                        {gsensorSensitivityDrivingSeg, m_driving->row()}),
                     1, 0, 1, 2);
     grid->addWidget(box("boxOfGsensorSensitivityParking",
                         "setting.basic.parking_impact_sensitivity",
-                        {gsensorSensitivityParkingSeg, parkingThresholds}),
+                        {gsensorSensitivityParkingSeg, m_parking->row()}),
                     1, 2, 1, 2);
     grid->addWidget(box("boxOfEtc", "setting.basic.others",
                         {gsensorEnableChk, frontLedOffChk, rearLedOffChk,
@@ -208,45 +183,12 @@ ZRVSettingForBasicViewController::ZRVSettingForBasicViewController(QWidget* pare
     grid->setRowStretch(5, 1);
 }
 
+ZRVSettingForBasicViewController::~ZRVSettingForBasicViewController() = default;
+
 QCheckBox* ZRVSettingForBasicViewController::checkBox(const char* name, const char* key) {
     auto* box = new QCheckBox(localized(key), this);
     box->setObjectName(QLatin1String(name));
     return box;
-}
-
-QWidget* ZRVSettingForBasicViewController::thresholdRow(const char* side, QLineEdit*& x,
-                                                        QLineEdit*& y, QLineEdit*& z) {
-    auto* row = new QWidget(this);
-    auto* line = new QHBoxLayout(row);
-    line->setContentsMargins(0, 0, 0, 0);
-    line->setSpacing(6);
-    const std::pair<const char*, QLineEdit**> axes[] = {{"X", &x}, {"Y", &y}, {"Z", &z}};
-    for (const auto& [axis, field] : axes) {
-        *field = new QLineEdit(row);
-        (*field)->setObjectName(QStringLiteral("gsensorSensitivityThreshold%1%2Field")
-                                    .arg(QLatin1String(axis), QLatin1String(side)));
-        (*field)->setAlignment(Qt::AlignRight);
-        // "0.00": room for a digit, the point and two decimals, and a little more.
-        (*field)->setFixedWidth((*field)->fontMetrics().horizontalAdvance(QStringLiteral("0.000")) +
-                                18);
-        line->addWidget(new QLabel(QLatin1String(axis), row));
-        line->addWidget(*field);
-        line->addSpacing(8);
-    }
-    line->addStretch(1);
-    return row;
-}
-
-ZRVSettingForBasicViewController::ThresholdFields
-ZRVSettingForBasicViewController::drivingFields() const {
-    return {gsensorSensitivityThresholdXDrivingField, gsensorSensitivityThresholdYDrivingField,
-            gsensorSensitivityThresholdZDrivingField};
-}
-
-ZRVSettingForBasicViewController::ThresholdFields
-ZRVSettingForBasicViewController::parkingFields() const {
-    return {gsensorSensitivityThresholdXParkingField, gsensorSensitivityThresholdYParkingField,
-            gsensorSensitivityThresholdZParkingField};
 }
 
 void ZRVSettingForBasicViewController::displayFileData() {
@@ -262,12 +204,12 @@ void ZRVSettingForBasicViewController::displayFileData() {
 
     gsensorSensitivityDrivingSeg->setSelectedSegment(findDrivingGsensorThresholdIndexByX(
         record->gsen_x_threshold, record->gsen_y_threshold, record->gsen_z_threshold));
-    showThresholds(parkingFields(), {record->parkmode_x_threshold, record->parkmode_y_threshold,
-                                     record->parkmode_z_threshold});
+    m_parking->showThresholds(
+        {record->parkmode_x_threshold, record->parkmode_y_threshold, record->parkmode_z_threshold});
     gsensorSensitivityParkingSeg->setSelectedSegment(findParkingGsensorThresholdIndexByX(
         record->parkmode_x_threshold, record->parkmode_y_threshold, record->parkmode_z_threshold));
-    showThresholds(drivingFields(),
-                   {record->gsen_x_threshold, record->gsen_y_threshold, record->gsen_z_threshold});
+    m_driving->showThresholds(
+        {record->gsen_x_threshold, record->gsen_y_threshold, record->gsen_z_threshold});
     updateGsensorThreshold();
     // After the levels: whether parking can be chosen follows the driving one.
     changeGsensorEnable();
@@ -300,25 +242,16 @@ void ZRVSettingForBasicViewController::displayFileData() {
 }
 
 void ZRVSettingForBasicViewController::updateGsensorThreshold() {
-    const int driving = gsensorSensitivityDrivingSeg->selectedSegment();
-    if (driving >= 0 && driving < kCustomGsensorLevel) {
-        showThresholds(drivingFields(), drivingGsensorThresholds(driving));
-    }
-    enable(drivingFields(), driving == kCustomGsensorLevel);
-    const int parking = gsensorSensitivityParkingSeg->selectedSegment();
-    if (parking >= 0 && parking < kCustomGsensorLevel) {
-        showThresholds(parkingFields(), parkingGsensorThresholds(parking));
-    }
-    enable(parkingFields(), parking == kCustomGsensorLevel);
+    m_driving->updateThreshold();
+    m_parking->updateThreshold();
 }
 
 void ZRVSettingForBasicViewController::changeGsensorEnable() {
     const bool enabled = gsensorEnableChk->isChecked();
-    const bool drivingCustom = isCustom(gsensorSensitivityDrivingSeg);
     gsensorSensitivityDrivingSeg->QWidget::setEnabled(enabled);
-    enable(drivingFields(), drivingCustom);
-    gsensorSensitivityParkingSeg->QWidget::setEnabled(enabled || drivingCustom);
-    enable(parkingFields(), isCustom(gsensorSensitivityParkingSeg));
+    m_driving->enableFields(m_driving->isCustom());
+    gsensorSensitivityParkingSeg->QWidget::setEnabled(enabled || m_driving->isCustom());
+    m_parking->enableFields(m_parking->isCustom());
 }
 
 void ZRVSettingForBasicViewController::clickGsensorEnableCheck() {
@@ -385,34 +318,14 @@ void ZRVSettingForBasicViewController::focus(QWidget* control) {
     QTimer::singleShot(0, control, [control] { control->setFocus(Qt::OtherFocusReason); });
 }
 
-std::optional<QString>
-ZRVSettingForBasicViewController::validateThresholds(const TKSegmentedControl* level,
-                                                     const ThresholdFields& fields) const {
-    if (!isCustom(level)) {
-        return std::nullopt;
-    }
-    for (QLineEdit* field : fields) {
-        const std::string text = field->text().toStdString();
-        // An empty field would be stored as 0 g, which makes every bump an
-        // event: it is refused like any other number outside the range.
-        const auto message =
-            text.empty() ? std::optional(LocalizedMessage{"msg.gsensor_outofrange_fmt",
-                                                          {ZRVValidator::kMinimumGsensorThreshold,
-                                                           ZRVValidator::kMaximumGsensorThreshold}})
-                         : ZRVValidator::validateGsensorThreshold(text);
-        if (message) {
-            focus(field);
-            return localizedMessage(*message);
+std::optional<QString> ZRVSettingForBasicViewController::validateUserInput() {
+    for (const ZRVGsensorThresholdFields* side : {m_driving.get(), m_parking.get()}) {
+        if (const auto failure = side->validate()) {
+            focus(failure->first);
+            return localizedMessage(failure->second);
         }
     }
     return std::nullopt;
-}
-
-std::optional<QString> ZRVSettingForBasicViewController::validateUserInput() {
-    if (auto message = validateThresholds(gsensorSensitivityDrivingSeg, drivingFields())) {
-        return message;
-    }
-    return validateThresholds(gsensorSensitivityParkingSeg, parkingFields());
 }
 
 bool ZRVSettingForBasicViewController::populate() {
@@ -425,12 +338,9 @@ bool ZRVSettingForBasicViewController::populate() {
                    record->always_mode_timeout);
     record->g_sensor_enable = gsensorEnableChk->isChecked() ? 1 : 0;
 
-    storeThreshold(gsensorSensitivityThresholdXDrivingField, record->gsen_x_threshold);
-    storeThreshold(gsensorSensitivityThresholdYDrivingField, record->gsen_y_threshold);
-    storeThreshold(gsensorSensitivityThresholdZDrivingField, record->gsen_z_threshold);
-    storeThreshold(gsensorSensitivityThresholdXParkingField, record->parkmode_x_threshold);
-    storeThreshold(gsensorSensitivityThresholdYParkingField, record->parkmode_y_threshold);
-    storeThreshold(gsensorSensitivityThresholdZParkingField, record->parkmode_z_threshold);
+    m_driving->store(record->gsen_x_threshold, record->gsen_y_threshold, record->gsen_z_threshold);
+    m_parking->store(record->parkmode_x_threshold, record->parkmode_y_threshold,
+                     record->parkmode_z_threshold);
 
     record->ledoff = frontLedOffChk->isChecked() ? 0 : 1;
     record->ledoff_rear = rearLedOffChk->isChecked() ? 0 : 1;

@@ -2,14 +2,15 @@
 
 #include "settings/ui/ZRVSettingPage.h"
 
-#include <array>
 #include <cstdint>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class TKSegmentedControl;
 class ZRVCarNumberTextField;
+class ZRVGsensorThresholdFields;
 
 // The Basic page: the segment display, the delay before parking mode, the
 // impact sensitivity while driving and while parked, the security LEDs, the
@@ -23,6 +24,7 @@ public:
     static constexpr const char* kExternalRearCameraDefaultsKey = "Kx20externalRearCamera";
 
     explicit ZRVSettingForBasicViewController(QWidget* parent = nullptr);
+    ~ZRVSettingForBasicViewController() override;
 
     void displayFileData() override;
     std::optional<QString> validateUserInput() override;
@@ -71,15 +73,11 @@ public:
     TKSegmentedControl* preEventSeg = nullptr;
 
 private:
-    using ThresholdFields = std::array<QLineEdit*, 3>; // X, Y, Z
-
-    ThresholdFields drivingFields() const;
-    ThresholdFields parkingFields() const;
-    QWidget* thresholdRow(const char* side, QLineEdit*& x, QLineEdit*& y, QLineEdit*& z);
     QCheckBox* checkBox(const char* name, const char* key);
     // Puts the keyboard focus on the control once the alert that tells why
     // has been dealt with.
     static void focus(QWidget* control);
-    std::optional<QString> validateThresholds(const TKSegmentedControl* level,
-                                              const ThresholdFields& fields) const;
+
+    std::unique_ptr<ZRVGsensorThresholdFields> m_driving;
+    std::unique_ptr<ZRVGsensorThresholdFields> m_parking;
 };
