@@ -50,6 +50,11 @@ public:
         // The page of a tab, or null while the tab has none; the four pages
         // of this version unless a test says.
         PageFactory pageFactory;
+        // Opens the format window over the settings window, with the
+        // backups folder for the card's config.bin, and hands it over to be
+        // kept; without it the format button cannot be used.
+        std::function<std::unique_ptr<QObject>(QWidget* window, const QString& backupFolder)>
+            formatWindow;
     };
 
     explicit ZRVSettingController(Options options, QWidget* opener = nullptr);
@@ -73,6 +78,7 @@ public:
 
     void onSave();
     void onSaveDefaultSetting();
+    void onFormat();
     void onDiskUtil();
     void onCloseCmd();
 
@@ -83,6 +89,7 @@ public:
     ZRVSettingPage* targetController() const { return m_targetController; }
     QDialog* window() const { return m_window; }
     const ZRVSettingWindowView& view() const { return m_view; }
+    QObject* lastDialogController() const { return m_lastDialogController.get(); }
 
     // The four pages of this version by tab; null for the others.
     static ZRVSettingPage* createPage(int index);
@@ -118,4 +125,5 @@ private:
     ZRVSettingWindowView m_view;
     ZRVSettingLoadingSheet* m_loadingSheet = nullptr;
     bool m_reading = false;
+    std::unique_ptr<QObject> m_lastDialogController;
 };

@@ -5,6 +5,7 @@
 #include "settings/TimeZoneTable.h"
 #include "settings/ui/ZRVSettingController.h"
 #include "settings/ui/ZRVSettingForVideoViewController.h"
+#include "support/AlertSheets.h"
 #include "support/EventLoopWait.h"
 #include "support/TemporaryDirectory.h"
 #include "support/UDisks2MockBus.h"
@@ -38,33 +39,6 @@ _FILEDATA cardRecord() {
     record.Brightness1 = 13;
     prepareSettingsForSaving(record);
     return record;
-}
-
-struct Alert {
-    QString message;
-    QString informative;
-};
-
-// The alert shown on the window, dismissed with Return as a user would.
-std::optional<Alert> takeAlert(QWidget* window, int timeoutMs = 3000) {
-    QMessageBox* shown = nullptr;
-    waitFor(
-        [&] {
-            for (QMessageBox* box : window->findChildren<QMessageBox*>()) {
-                if (box->isVisible()) {
-                    shown = box;
-                }
-            }
-            return shown != nullptr;
-        },
-        timeoutMs);
-    if (shown == nullptr) {
-        return std::nullopt;
-    }
-    Alert alert{shown->text(), shown->informativeText()};
-    QTest::keyClick(shown, Qt::Key_Return);
-    runEventsFor(20);
-    return alert;
 }
 
 // Window keys reach only the active window, as on a desktop.
