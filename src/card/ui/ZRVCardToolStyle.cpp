@@ -20,6 +20,10 @@ QCheckBox { color: #d5dbe3; spacing: 6px; }
 QDateEdit, QTimeEdit { color: #e8edf3; background: #15181c; border: 1px solid #454b55;
                        border-radius: 4px; padding: 2px 6px; min-height: 20px; }
 QCalendarWidget QWidget { alternate-background-color: #22272e; }
+#qt_calendar_navigationbar { background: #2a2f37; }
+#qt_calendar_navigationbar QToolButton { color: #e8edf3; background: transparent; border: none;
+                                         padding: 2px 6px; }
+#qt_calendar_navigationbar QToolButton:hover { background: #333944; }
 QCalendarWidget QAbstractItemView { color: #e8edf3; background: #15181c;
                                     selection-background-color: #1f8fff; }
 QPushButton { color: #e8edf3; background: #2a2f37; border: 1px solid #454b55; border-radius: 4px;
