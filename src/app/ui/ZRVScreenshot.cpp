@@ -8,6 +8,8 @@
 #include "app/ui/ZRVPresentationController.h"
 #include "app/ui/ZRVSecondaryWindows.h"
 #include "app/ui/ZRVSidePanel.h"
+#include "card/ui/ZRVFormatWindowController.h"
+#include "card/ui/ZRVTimeSetupController.h"
 #include "settings/ui/ZRVSettingController.h"
 
 #include <QCoreApplication>
@@ -53,6 +55,12 @@ QStringList ZRVScreenshot::settingsPathsFor(const QString& path) {
     return paths;
 }
 
+QStringList ZRVScreenshot::cardToolPathsFor(const QString& path) {
+    const QFileInfo info(path);
+    const QString stem = info.path() + QLatin1Char('/') + info.completeBaseName();
+    return {stem + QStringLiteral("-format.png"), stem + QStringLiteral("-clock.png")};
+}
+
 void ZRVScreenshot::start(bool waitForList) {
     if (waitForList) {
         connect(m_delegate.mediaListController(), &ZRVMediaListController::mediaListReloaded, this,
@@ -85,11 +93,17 @@ void ZRVScreenshot::takePictures() {
         return;
     }
     takeSettingsPictures([this](bool taken) {
-        if (taken) {
-            startPlaying();
-        } else {
+        if (!taken) {
             emit finished(false);
+            return;
         }
+        takeClockPicture([this](bool clockTaken) {
+            if (clockTaken) {
+                startPlaying();
+            } else {
+                emit finished(false);
+            }
+        });
     });
 }
 
@@ -112,8 +126,24 @@ void ZRVScreenshot::takeSettingsPictures(std::function<void(bool)> then) {
             QCoreApplication::processEvents();
             ok = settings->window()->grab().save(paths[int(i)], "PNG") && ok;
         }
-        settings->onCloseCmd();
-        then(ok);
+        // The format window opens from the settings window and lists the
+        // USB volumes first.
+        settings->onFormat();
+        auto* format = qobject_cast<ZRVFormatWindowController*>(settings->lastDialogController());
+        if (format == nullptr) {
+            then(false);
+            return;
+        }
+        const auto shootFormat = [this, settings, format, then, ok] {
+            const bool taken = format->window()->grab().save(cardToolPathsFor(m_path)[0], "PNG");
+            format->cancel();
+            settings->onCloseCmd();
+            then(ok && taken);
+        };
+        connect(
+            format, &ZRVFormatWindowController::volumesLoaded, this,
+            [this, shootFormat] { QTimer::singleShot(400, this, shootFormat); },
+            Qt::SingleShotConnection);
     };
     // After the read, and after the loading sheet's last tick.
     if (settings->targetController() != nullptr) {
@@ -123,6 +153,34 @@ void ZRVScreenshot::takeSettingsPictures(std::function<void(bool)> then) {
             settings, &ZRVSettingController::pageChanged, this,
             [this, shoot] { QTimer::singleShot(800, this, shoot); }, Qt::SingleShotConnection);
     }
+}
+
+// With the clock check of the card filled in.
+void ZRVScreenshot::takeClockPicture(std::function<void(bool)> then) {
+    m_delegate.secondaryWindows()->showTimeSetupPanel();
+    auto* clock = qobject_cast<ZRVTimeSetupController*>(
+        m_delegate.secondaryWindows()->lastDialogController());
+    if (clock == nullptr) {
+        then(false);
+        return;
+    }
+    auto taken = std::make_shared<bool>(false);
+    const auto shoot = [this, clock, then, taken] {
+        if (*taken) {
+            return;
+        }
+        *taken = true;
+        QCoreApplication::processEvents();
+        const bool saved = clock->window()->grab().save(cardToolPathsFor(m_path)[1], "PNG");
+        clock->onCloseCmd();
+        then(saved);
+    };
+    connect(
+        clock, &ZRVTimeSetupController::clockChecked, this,
+        [this, shoot] { QTimer::singleShot(200, this, shoot); }, Qt::SingleShotConnection);
+    // A card without recordings is checked at once; a damaged one may take
+    // long: the picture does not wait for ever.
+    QTimer::singleShot(5000, this, shoot);
 }
 
 void ZRVScreenshot::startPlaying() {
