@@ -240,6 +240,78 @@
         <translation>The time setting has been saved to the SD card. Insert the card into the camera to apply it.</translation>
     </message>
     <message>
+        <source>msg.format_question</source>
+        <translation>Format “%1” (%2, %3)?</translation>
+    </message>
+    <message>
+        <source>msg.format_question_detail</source>
+        <translation>Every recording on the card will be erased. Its settings (config.bin) are kept and put back on the card after the format.</translation>
+    </message>
+    <message>
+        <source>msg.format_refused_system_disk</source>
+        <translation>This disk holds the computer's own system folders and is never formatted.</translation>
+    </message>
+    <message>
+        <source>msg.format_refused_not_removable</source>
+        <translation>Only removable media in a USB card reader can be formatted.</translation>
+    </message>
+    <message>
+        <source>msg.format_settings_not_kept</source>
+        <translation>The card's settings file could not be saved first, so the card was not formatted:</translation>
+    </message>
+    <message>
+        <source>msg.format_auth_dismissed</source>
+        <translation>The password prompt was closed, so the card was not formatted.</translation>
+    </message>
+    <message>
+        <source>msg.format_not_authorized</source>
+        <translation>Administrator rights to format the card were not granted.</translation>
+    </message>
+    <message>
+        <source>msg.format_settings_kept_at</source>
+        <translation>The card's settings were saved in:</translation>
+    </message>
+    <message>
+        <source>msg.time_file_fail</source>
+        <translation>The clock file could not be written.</translation>
+    </message>
+    <message>
+        <source>time.clock_agrees</source>
+        <translation>The camera's clock agrees with GPS time to within %1 s (%2)</translation>
+    </message>
+    <message>
+        <source>time.clock_ahead</source>
+        <translation>The camera's clock is %1 ahead of GPS time (%2)</translation>
+    </message>
+    <message>
+        <source>time.clock_behind</source>
+        <translation>The camera's clock is %1 behind GPS time (%2)</translation>
+    </message>
+    <message>
+        <source>time.clock_no_fix</source>
+        <translation>No recording on the card holds a GPS fix, so the camera's clock cannot be checked against GPS time.</translation>
+    </message>
+    <message>
+        <source>time.zone_differs</source>
+        <translation>The card's time zone (%1) differs from this computer's (%2).</translation>
+    </message>
+    <message>
+        <source>time.unit_days</source>
+        <translation>%d d</translation>
+    </message>
+    <message>
+        <source>time.unit_hours</source>
+        <translation>%d h</translation>
+    </message>
+    <message>
+        <source>time.unit_minutes</source>
+        <translation>%d min</translation>
+    </message>
+    <message>
+        <source>time.unit_seconds</source>
+        <translation>%d s</translation>
+    </message>
+    <message>
         <source>setting.window_title</source>
         <translation>Dash Cam Settings</translation>
     </message>

@@ -240,6 +240,78 @@
         <translation>시간 설정이 SD 카드에 저장되었습니다. 카드를 블랙박스에 넣으면 적용됩니다.</translation>
     </message>
     <message>
+        <source>msg.format_question</source>
+        <translation>“%1” (%2, %3)을(를) 포맷할까요?</translation>
+    </message>
+    <message>
+        <source>msg.format_question_detail</source>
+        <translation>카드의 모든 녹화 영상이 지워집니다. 설정 파일(config.bin)은 보관했다가 포맷 후 카드에 다시 넣습니다.</translation>
+    </message>
+    <message>
+        <source>msg.format_refused_system_disk</source>
+        <translation>이 디스크에는 컴퓨터의 시스템 폴더가 있어 포맷하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>msg.format_refused_not_removable</source>
+        <translation>USB 카드 리더에 연결된 이동식 저장 장치만 포맷할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>msg.format_settings_not_kept</source>
+        <translation>카드의 설정 파일을 먼저 보관하지 못해 포맷하지 않았습니다:</translation>
+    </message>
+    <message>
+        <source>msg.format_auth_dismissed</source>
+        <translation>암호 입력 창이 닫혀 카드를 포맷하지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>msg.format_not_authorized</source>
+        <translation>카드를 포맷할 관리자 권한을 얻지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>msg.format_settings_kept_at</source>
+        <translation>카드의 설정은 다음 위치에 보관되어 있습니다:</translation>
+    </message>
+    <message>
+        <source>msg.time_file_fail</source>
+        <translation>시간 설정 파일을 저장하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>time.clock_agrees</source>
+        <translation>블랙박스 시계가 GPS 시간과 %1초 이내로 일치합니다 (%2)</translation>
+    </message>
+    <message>
+        <source>time.clock_ahead</source>
+        <translation>블랙박스 시계가 GPS 시간보다 %1 빠릅니다 (%2)</translation>
+    </message>
+    <message>
+        <source>time.clock_behind</source>
+        <translation>블랙박스 시계가 GPS 시간보다 %1 느립니다 (%2)</translation>
+    </message>
+    <message>
+        <source>time.clock_no_fix</source>
+        <translation>카드의 녹화 영상에 GPS 수신 정보가 없어 블랙박스 시계를 GPS 시간과 비교할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>time.zone_differs</source>
+        <translation>카드의 시간대(%1)가 이 컴퓨터의 시간대(%2)와 다릅니다.</translation>
+    </message>
+    <message>
+        <source>time.unit_days</source>
+        <translation>%d일</translation>
+    </message>
+    <message>
+        <source>time.unit_hours</source>
+        <translation>%d시간</translation>
+    </message>
+    <message>
+        <source>time.unit_minutes</source>
+        <translation>%d분</translation>
+    </message>
+    <message>
+        <source>time.unit_seconds</source>
+        <translation>%d초</translation>
+    </message>
+    <message>
         <source>setting.window_title</source>
         <translation>블랙박스 환경설정</translation>
     </message>

@@ -11,12 +11,12 @@
 // number the formatter takes as sectors per cluster.
 long clusterSizeByVolumeSizeInKB(std::uint64_t volumeSize);
 
-// The program and arguments of each step of formatting a card, to be run as
-// they are, never joined into a shell line. Only the format step needs
-// administrator rights; unmount and mount run with the user's.
-std::vector<std::string> unmountCommand(const TKUSBDiskEntity& disk);
-// FAT32 labelled ZORVA with two FATs, the backup boot sector at sector 6,
-// 32 reserved sectors and the cluster size above: the layout the camera
-// expects.
+// The formatter's program and arguments, to be run as they are, never joined
+// into a shell line: FAT32 labelled ZORVA with two FATs, the backup boot
+// sector at sector 6, 32 reserved sectors and the cluster size above, the
+// layout the camera expects.
 std::vector<std::string> formatCommand(const TKUSBDiskEntity& disk);
-std::vector<std::string> mountCommand(const TKUSBDiskEntity& disk);
+
+// A command that needs administrator rights: through pkexec, which asks for
+// them, or as it is when the program already runs as root.
+std::vector<std::string> privilegedCommand(std::vector<std::string> command, bool runningAsRoot);

@@ -1,5 +1,6 @@
 #include "ZorvaVersion.h"
 #include "cli/CatalogueCommand.h"
+#include "cli/ClockCheckCommand.h"
 #include "cli/ClockCommand.h"
 #include "cli/CommandArguments.h"
 #include "cli/ReadoutCommand.h"
@@ -30,6 +31,8 @@ const char* const kUsage = "usage: zorva-tool COMMAND [ARGUMENTS]\n"
                            "  settings show|set|reset|new FILE  the camera's settings file\n"
                            "  records FILE [--csv|--json]       the camera's driving records\n"
                            "  clock TARGET [--at TIME]          write the camera's clock file\n"
+                           "  clock-check CARD [--json]         the camera's clock against GPS "
+                           "time\n"
                            "\n"
                            "zorva-tool COMMAND --help describes each command.\n";
 
@@ -45,7 +48,7 @@ int main(int argc, char** argv) {
         {"catalogue", runCatalogueCommand}, {"telemetry", runTelemetryCommand},
         {"readout", runReadoutCommand},     {"sample-card", runSampleCardCommand},
         {"settings", runSettingsCommand},   {"records", runRecordsCommand},
-        {"clock", runClockCommand},
+        {"clock", runClockCommand},         {"clock-check", runClockCheckCommand},
     };
     if (argc < 2) {
         std::cerr << kUsage;

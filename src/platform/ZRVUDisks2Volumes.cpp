@@ -80,6 +80,24 @@ std::optional<TKUSBDiskEntity> entity(const QString& path, const Interfaces& int
                            !interfaces.contains(QLatin1String(kPartition)), path.toStdString());
 }
 
+std::optional<ManagedObjects> managedObjects(const QDBusConnection& connection) {
+    if (!connection.isConnected()) {
+        return std::nullopt;
+    }
+    const QDBusMessage call = QDBusMessage::createMethodCall(
+        QLatin1String(ZRVUDisks2Volumes::kService), QLatin1String(kManagerPath),
+        QLatin1String(kObjectManager), QStringLiteral("GetManagedObjects"));
+    const QDBusMessage reply =
+        connection.call(call, QDBus::Block, ZRVUDisks2Volumes::kReplyTimeoutMs);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+        qCInfo(zorvaCard).noquote() << "no volume list:" << reply.errorMessage();
+        return std::nullopt;
+    }
+    ManagedObjects objects;
+    reply.arguments().constFirst().value<QDBusArgument>() >> objects;
+    return objects;
+}
+
 } // namespace
 
 ZRVUDisks2Volumes::ZRVUDisks2Volumes() : ZRVUDisks2Volumes(QDBusConnection::systemBus()) {}
@@ -91,21 +109,12 @@ ZRVUDisks2Volumes::~ZRVUDisks2Volumes() = default;
 
 std::vector<TKUSBDiskEntity> ZRVUDisks2Volumes::usbDiskEntities() {
     std::vector<TKUSBDiskEntity> disks;
-    if (!m_connection->isConnected()) {
+    const auto objects = managedObjects(*m_connection);
+    if (!objects) {
         return disks;
     }
-    const QDBusMessage call = QDBusMessage::createMethodCall(
-        QLatin1String(kService), QLatin1String(kManagerPath), QLatin1String(kObjectManager),
-        QStringLiteral("GetManagedObjects"));
-    const QDBusMessage reply = m_connection->call(call, QDBus::Block, kReplyTimeoutMs);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
-        qCInfo(zorvaCard).noquote() << "no volume list:" << reply.errorMessage();
-        return disks;
-    }
-    ManagedObjects objects;
-    reply.arguments().constFirst().value<QDBusArgument>() >> objects;
-    for (auto object = objects.cbegin(); object != objects.cend(); ++object) {
-        if (auto disk = entity(object.key().path(), object.value(), objects)) {
+    for (auto object = objects->cbegin(); object != objects->cend(); ++object) {
+        if (auto disk = entity(object.key().path(), object.value(), *objects)) {
             disks.push_back(std::move(*disk));
         }
     }
@@ -113,6 +122,48 @@ std::vector<TKUSBDiskEntity> ZRVUDisks2Volumes::usbDiskEntities() {
         return a.deviceFilePath() < b.deviceFilePath();
     });
     return disks;
+}
+
+std::optional<CardDrive> ZRVUDisks2Volumes::cardDrive(const TKUSBDiskEntity& disk) {
+    const auto objects = managedObjects(*m_connection);
+    if (!objects) {
+        return std::nullopt;
+    }
+    const auto blockOf = [](const Interfaces& interfaces) {
+        return interfaces.value(QLatin1String(kBlock));
+    };
+    const auto driveOf = [](const QVariantMap& block) {
+        return block.value(QStringLiteral("Drive")).value<QDBusObjectPath>();
+    };
+    std::optional<QDBusObjectPath> drivePath;
+    for (auto object = objects->cbegin(); object != objects->cend(); ++object) {
+        const QVariantMap block = blockOf(object.value());
+        const bool sameObject = disk.key() && object.key().path().toStdString() == *disk.key();
+        const bool sameDevice =
+            withoutTerminator(block.value(QStringLiteral("Device")).toByteArray()).toStdString() ==
+            disk.deviceFilePath();
+        if (!block.isEmpty() && (sameObject || (!disk.key() && sameDevice))) {
+            drivePath = driveOf(block);
+        }
+    }
+    if (!drivePath || !objects->contains(*drivePath)) {
+        return std::nullopt;
+    }
+    const QVariantMap drive = objects->value(*drivePath).value(QLatin1String(kDrive));
+    CardDrive card;
+    card.usb = drive.value(QStringLiteral("ConnectionBus")).toString() == QLatin1String("usb");
+    card.removable = drive.value(QStringLiteral("Removable")).toBool();
+    for (auto object = objects->cbegin(); object != objects->cend(); ++object) {
+        if (driveOf(blockOf(object.value())) != *drivePath) {
+            continue;
+        }
+        const QVariantMap filesystem = object.value().value(QLatin1String(kFilesystem));
+        for (const QByteArray& mount :
+             byteArrays(filesystem.value(QStringLiteral("MountPoints")))) {
+            card.mountPoints.push_back(withoutTerminator(mount).toStdString());
+        }
+    }
+    return card;
 }
 
 std::optional<QString> ZRVUDisks2Volumes::renameVolume(const TKUSBDiskEntity& disk,

@@ -31,6 +31,9 @@ public:
     // be asked.
     std::optional<QString> renameVolume(const TKUSBDiskEntity& disk, const QString& name,
                                         Interaction interaction) override;
+    // The drive of the block object (or, without one, of the device): its
+    // ConnectionBus and Removable, and the mount points of all its blocks.
+    std::optional<CardDrive> cardDrive(const TKUSBDiskEntity& disk) override;
 
 private:
     std::unique_ptr<QDBusConnection> m_connection;

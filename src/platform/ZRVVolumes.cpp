@@ -27,3 +27,7 @@ std::optional<QString> ZRVVolumes::usbVolumeContainingFile(const QString& name) 
 std::optional<TKUSBDiskEntity> ZRVVolumes::preferredUSBDisk() {
     return ::preferredUSBDisk(usbDiskEntities());
 }
+
+std::optional<CardDrive> ZRVVolumes::cardDrive(const TKUSBDiskEntity&) {
+    return std::nullopt;
+}

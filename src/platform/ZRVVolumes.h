@@ -1,5 +1,6 @@
 #pragma once
 
+#include "card/FormatRefusal.h"
 #include "card/TKUSBDiskEntity.h"
 
 #include <QString>
@@ -24,6 +25,9 @@ public:
     // text, nothing on success.
     virtual std::optional<QString> renameVolume(const TKUSBDiskEntity& disk, const QString& name,
                                                 Interaction interaction) = 0;
+    // What the system says now of the drive that holds the volume; none when
+    // it does not know the volume.
+    virtual std::optional<CardDrive> cardDrive(const TKUSBDiskEntity& disk);
 
     // The mount points of usbDiskEntities, in the same order.
     QStringList usbVolumeURLs();

@@ -4,9 +4,11 @@ Start it with "python3 -m dbusmock --system -t udisks2_volumes.py -p JSON".
 JSON is {"volumes": [VOLUME, ...]}; each VOLUME gives "device" (/dev/sdb1),
 and may give "label", "mount" (a folder; absent: not mounted), "bus"
 ("usb"), "removable" (true), "readOnly" (false), "partition" (true),
-"size", "model" and "renameFails" (false). Each volume becomes a drive
-object and a block object with a file system, which SetLabel relabels or,
-with "renameFails", refuses as polkit would.
+"size", "model", "renameFails" (false) and "drive" (a name: volumes giving
+the same one share a drive, as the partitions of one disk do). Each volume
+becomes a block object with a file system on its drive object. SetLabel
+relabels it or, with "renameFails", refuses as polkit would; Unmount and
+Mount take its mount point away and bring it back.
 '''
 
 import dbus
@@ -35,13 +37,14 @@ def byte_string(text):
 def load(mock, parameters):
     for number, volume in enumerate(parameters.get('volumes', [])):
         name = volume['device'].rsplit('/', 1)[-1]
-        drive_path = f'{MAIN_OBJ}/drives/Reader_{number}'
+        drive_path = f'{MAIN_OBJ}/drives/{volume.get("drive", f"Reader_{number}")}'
         block_path = f'{MAIN_OBJ}/block_devices/{name}'
-        mock.AddObject(drive_path, DRIVE, {
-            'ConnectionBus': dbus.String(volume.get('bus', 'usb')),
-            'Removable': dbus.Boolean(volume.get('removable', True)),
-            'Model': dbus.String(volume.get('model', '')),
-        }, [])
+        if drive_path not in mockobject.objects:
+            mock.AddObject(drive_path, DRIVE, {
+                'ConnectionBus': dbus.String(volume.get('bus', 'usb')),
+                'Removable': dbus.Boolean(volume.get('removable', True)),
+                'Model': dbus.String(volume.get('model', '')),
+            }, [])
         mounts = [byte_string(volume['mount'])] if 'mount' in volume else []
         mock.AddObject(block_path, BLOCK, {
             'Device': byte_string(volume['device']),
@@ -56,5 +59,12 @@ def load(mock, parameters):
         })
         block.AddMethod(FILESYSTEM, 'SetLabel', 'sa{sv}', '',
                         REFUSE if volume.get('renameFails') else RENAME)
+        mount = volume.get('mount', f'/media/zorva/{name}')
+        block.AddMethod(FILESYSTEM, 'Unmount', 'a{sv}', '',
+                        f'self.props["{FILESYSTEM}"]["MountPoints"] = dbus.Array([], signature="ay")')
+        block.AddMethod(FILESYSTEM, 'Mount', 'a{sv}', 's',
+                        f'self.props["{FILESYSTEM}"]["MountPoints"] = dbus.Array('
+                        f'[dbus.Array([dbus.Byte(b) for b in {mount!r}.encode() + b"\\0"], '
+                        f'signature="y")], signature="ay"); ret = {mount!r}')
         if volume.get('partition', True):
             block.AddProperties(PARTITION, {'Number': dbus.UInt32(1)})

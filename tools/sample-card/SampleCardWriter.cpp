@@ -1,5 +1,6 @@
 #include "sample-card/SampleCardWriter.h"
 
+#include "settings/TimeZoneTable.h"
 #include "settings/_FILEDATA.h"
 
 #include <QFile>
@@ -98,7 +99,12 @@ std::optional<std::string> SampleCardWriter::writeMoment(const std::filesystem::
 }
 
 std::optional<std::string> SampleCardWriter::writeCardFiles(const std::filesystem::path& card) {
-    const _FILEDATA::Bytes config = factorySettingsRecord().toBytes();
+    // Factory values in the zone the card was recorded in, so that its GPS
+    // time and its clock agree.
+    _FILEDATA settings = factorySettingsRecord();
+    settings.time_gmt = findTimeZoneIndex(CardTime::kUtcOffsetHours * 3600LL);
+    settings.checksum = computeSettingChecksum(settings);
+    const _FILEDATA::Bytes config = settings.toBytes();
     const std::vector<unsigned char> log = m_log.bytes();
     // The camera sets its clock from this file; the demo card's clock runs on
     // from the end of its last recording.

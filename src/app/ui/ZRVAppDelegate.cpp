@@ -227,7 +227,6 @@ void ZRVAppDelegate::setupInitialValues() {
     m_sidePanel->setRightViewMode(0);
     m_presentation->setVolume(ZRVPresentationController::kInitialVolume);
     m_playInfo->setIsPlaying(false);
-    disableControlsOfLaterParts();
     m_telemetry->loadMapPage();
     giveVideoWindows();
     layoutWindow();
@@ -272,6 +271,7 @@ void ZRVAppDelegate::connectPlaybackControls() {
     onClick(m_view.captureButton, m_snapshot, &ZRVSnapshotController::captureVideo);
     onClick(m_view.printButton, m_snapshot, &ZRVSnapshotController::print);
     onClick(m_view.settingButton, m_secondaryWindows, &ZRVSecondaryWindows::showSettingPanel);
+    onClick(m_view.timeSetupButton, m_secondaryWindows, &ZRVSecondaryWindows::showTimeSetupPanel);
     connect(m_view.audioToggleButton, &QAbstractButton::clicked, presentation,
             &ZRVPresentationController::toggleAudioChoice);
     connect(m_view.volumeSlider, &QSlider::valueChanged, presentation,
@@ -397,12 +397,6 @@ void ZRVAppDelegate::toggleFullScreen() {
 
 void ZRVAppDelegate::closeWindow() {
     m_window->close();
-}
-
-// The clock window arrives with the card tools; until then its button is
-// visible but cannot be used.
-void ZRVAppDelegate::disableControlsOfLaterParts() {
-    m_view.timeSetupButton->setEnabled(false);
 }
 
 void ZRVAppDelegate::directoryWillChange(const QString& path) {

@@ -104,7 +104,6 @@ protected:
 
 private:
     void placeBoxes();
-    void disableControlsOfLaterParts();
     void createPlayers();
     void giveVideoWindows();
     void connectPlaybackControls();

@@ -25,6 +25,8 @@ public:
     static QStringList pathsFor(const QString& path);
     // The settings window's pictures, one for each page it has.
     static QStringList settingsPathsFor(const QString& path);
+    // The format window's picture and the clock window's.
+    static QStringList cardToolPathsFor(const QString& path);
 
     // Waits for the first list to be shown (or a few seconds when no folder
     // is scanned), takes the pictures and emits finished.
@@ -38,6 +40,8 @@ private:
     void takeSettingsPictures(std::function<void(bool)> then);
     void takeSettingsPicture(ZRVSettingController* settings, std::size_t page, bool ok,
                              std::function<void(bool)> then);
+    void takeFormatPicture(ZRVSettingController* settings, bool ok, std::function<void(bool)> then);
+    void takeClockPicture(std::function<void(bool)> then);
     void startPlaying();
     void takePlayingPicture();
     void takeSwappedPictures();

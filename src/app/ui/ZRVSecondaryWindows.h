@@ -7,6 +7,7 @@
 #include <memory>
 
 class QWidget;
+class ZRVVolumes;
 
 // The windows the player window opens beside itself. The one opened last is
 // kept until the next one is opened.
@@ -15,7 +16,9 @@ class ZRVSecondaryWindows : public QObject {
 
 public:
     // Without a card folder or volumes of its own, the settings window looks
-    // for the card through UDisks2 on the system bus.
+    // for the card through UDisks2 on the system bus. The format window
+    // always lists the USB volumes of UDisks2: a card folder is never
+    // offered for formatting.
     ZRVSecondaryWindows(ZRVSettingController::Options settings, QWidget* playerWindow,
                         QObject* parent = nullptr);
     ~ZRVSecondaryWindows() override;
@@ -27,10 +30,14 @@ public:
     // Opens the settings window, or brings forward the one still open rather
     // than dropping its unsaved changes.
     void showSettingPanel();
+    // Opens the clock window, or brings forward the one still open.
+    void showTimeSetupPanel();
 
     QObject* lastDialogController() const { return m_lastDialogController.get(); }
 
 private:
+    template <typename Controller> bool bringForward();
+
     ZRVSettingController::Options m_settings;
     QPointer<QWidget> m_playerWindow;
     std::unique_ptr<QObject> m_lastDialogController;

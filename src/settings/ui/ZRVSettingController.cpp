@@ -235,8 +235,9 @@ void ZRVSettingController::awakeFromNib() {
             &ZRVSettingController::onSaveDefaultSetting);
     connect(m_view.cancelButton, &QPushButton::clicked, this, &ZRVSettingController::onCloseCmd);
     connect(m_view.diskUtilButton, &QPushButton::clicked, this, &ZRVSettingController::onDiskUtil);
-    // The format window comes with the card tools.
-    m_view.sdcardFormatButton->setEnabled(false);
+    connect(m_view.sdcardFormatButton, &QPushButton::clicked, this,
+            &ZRVSettingController::onFormat);
+    m_view.sdcardFormatButton->setEnabled(bool(m_options.formatWindow));
     m_view.diskUtilButton->setVisible(!m_options.diskUtility->isEmpty());
 
     const auto onKeys = [this](QKeySequence keys, std::function<void()> action) {
@@ -394,6 +395,12 @@ void ZRVSettingController::onSaveDefaultSetting() {
     fillDefaultSettings(m_FileData);
     if (m_targetController != nullptr) {
         m_targetController->setFileData(&m_FileData);
+    }
+}
+
+void ZRVSettingController::onFormat() {
+    if (m_options.formatWindow) {
+        m_lastDialogController = m_options.formatWindow(m_window, m_options.backupFolder);
     }
 }
 

@@ -51,6 +51,11 @@ public:
         // The page of a tab, or null for a tab without one; the pages of
         // createPage unless a test says.
         PageFactory pageFactory;
+        // Opens the format window over the settings window, with the
+        // backups folder for the card's config.bin, and hands it over to be
+        // kept; without it the format button cannot be used.
+        std::function<std::unique_ptr<QObject>(QWidget* window, const QString& backupFolder)>
+            formatWindow;
     };
 
     explicit ZRVSettingController(Options options, QWidget* opener = nullptr);
@@ -79,6 +84,7 @@ public:
 
     void onSave();
     void onSaveDefaultSetting();
+    void onFormat();
     void onDiskUtil();
     void onCloseCmd();
 
@@ -89,6 +95,7 @@ public:
     ZRVSettingPage* targetController() const { return m_targetController; }
     QDialog* window() const { return m_window; }
     const ZRVSettingWindowView& view() const { return m_view; }
+    QObject* lastDialogController() const { return m_lastDialogController.get(); }
 
     // The page of each tab, made new.
     static ZRVSettingPage* createPage(int index);
@@ -127,4 +134,5 @@ private:
     ZRVSettingWindowView m_view;
     ZRVSettingLoadingSheet* m_loadingSheet = nullptr;
     bool m_reading = false;
+    std::unique_ptr<QObject> m_lastDialogController;
 };

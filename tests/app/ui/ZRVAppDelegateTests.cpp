@@ -5,6 +5,8 @@
 #include "app/ui/ZRVMediaListView.h"
 #include "app/ui/ZRVSecondaryWindows.h"
 #include "app/ui/ZRVSidePanel.h"
+#include "card/ui/ZRVFormatWindowController.h"
+#include "card/ui/ZRVTimeSetupController.h"
 #include "controls/TKThreePartImageView.h"
 #include "recording/ZRVMediaList.h"
 #include "settings/ui/ZRVSettingController.h"
@@ -13,6 +15,7 @@
 #include "support/ZRVFakeMediaPlayer.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
@@ -20,6 +23,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -80,8 +84,7 @@ TEST_F(AppDelegateTest, StartUpShowsTheListThePanelSwitchesOnlyOnAChangeAndClose
     EXPECT_TRUE(view().mediaControlBoxForFullScreen->isHidden());
     EXPECT_FALSE(view().mediaListTableView->isHidden());
     EXPECT_TRUE(view().mapContainerView->isHidden());
-    // The clock window comes later; until then its button cannot be pressed.
-    EXPECT_FALSE(view().timeSetupButton->isEnabled());
+    EXPECT_TRUE(view().timeSetupButton->isEnabled());
     EXPECT_TRUE(view().settingButton->isEnabled());
     EXPECT_TRUE(view().openFolderButton->isEnabled());
     EXPECT_EQ(userDefaults().value(QStringLiteral("AppleLanguages")).toStringList(),
@@ -198,9 +201,9 @@ TEST(CustomWindowTests, DraggingTheBackgroundStopsAtTheTopOfTheScreen) {
 }
 
 // The test run's system bus points nowhere: no UDisks2 answers, as on a
-// machine without it. The viewer still starts, and the settings open on
-// factory values.
-TEST_F(AppDelegateTest, WithoutADiskServiceCtrlCommaOpensTheSettingsOnFactoryValues) {
+// machine without it. The viewer still starts, the settings open on factory
+// values and the clock window on no card.
+TEST_F(AppDelegateTest, WithoutADiskServiceSettingsOpenOnFactoryValuesAndTheClockOnNoCard) {
     delegate->applicationDidFinishLaunching();
     CustomWindow* window = delegate->window();
     window->activateWindow();
@@ -217,6 +220,21 @@ TEST_F(AppDelegateTest, WithoutADiskServiceCtrlCommaOpensTheSettingsOnFactoryVal
     view().settingButton->click();
     EXPECT_EQ(delegate->secondaryWindows()->lastDialogController(), settings)
         << "the open window comes forward with its changes";
+    settings->view().sdcardFormatButton->click();
+    auto* format = qobject_cast<ZRVFormatWindowController*>(settings->lastDialogController());
+    ASSERT_NE(format, nullptr);
+    EXPECT_TRUE(format->window()->isVisible());
+    ASSERT_TRUE(waitFor([format] { return format->stopProgressBar(); }, 3000));
+    EXPECT_EQ(format->view().usbDiskCombo->count(), 0);
+    EXPECT_EQ(format->view().usbDiskCombo->placeholderText(), "There is no USB drive.");
+    format->cancel();
     QTest::keyClick(settings->window(), Qt::Key_Escape);
     EXPECT_FALSE(settings->window()->isVisible());
+
+    view().timeSetupButton->click();
+    auto* clock =
+        qobject_cast<ZRVTimeSetupController*>(delegate->secondaryWindows()->lastDialogController());
+    ASSERT_NE(clock, nullptr);
+    EXPECT_TRUE(clock->window()->isVisible());
+    EXPECT_TRUE(clock->settingFilePath().isEmpty()) << "no card, so the save dialog will ask";
 }
