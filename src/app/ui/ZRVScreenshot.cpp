@@ -147,137 +147,138 @@ void ZRVScreenshot::takeSettingsPicture(ZRVSettingController* settings, std::siz
             settings->window()->grab().save(settingsPathsFor(m_path)[int(page)], "PNG");
         takeSettingsPicture(settings, page + 1, taken && ok, then);
     });
+}
 
-    // The format window opens from the settings window and lists the USB
-    // volumes first.
-    void ZRVScreenshot::takeFormatPicture(ZRVSettingController * settings, bool ok,
-                                          std::function<void(bool)> then) {
-        settings->onFormat();
-        auto* format = qobject_cast<ZRVFormatWindowController*>(settings->lastDialogController());
-        if (format == nullptr) {
-            settings->onCloseCmd();
-            then(false);
-            return;
-        }
-        const auto shootFormat = [this, settings, format, then, ok] {
-            const bool taken = format->window()->grab().save(cardToolPathsFor(m_path)[0], "PNG");
-            format->cancel();
-            settings->onCloseCmd();
-            then(ok && taken);
-        };
-        connect(
-            format, &ZRVFormatWindowController::volumesLoaded, this,
-            [this, shootFormat] { QTimer::singleShot(400, this, shootFormat); },
-            Qt::SingleShotConnection);
+// The format window opens from the settings window and lists the USB
+// volumes first.
+void ZRVScreenshot::takeFormatPicture(ZRVSettingController* settings, bool ok,
+                                      std::function<void(bool)> then) {
+    settings->onFormat();
+    auto* format = qobject_cast<ZRVFormatWindowController*>(settings->lastDialogController());
+    if (format == nullptr) {
+        settings->onCloseCmd();
+        then(false);
+        return;
     }
+    const auto shootFormat = [this, settings, format, then, ok] {
+        const bool taken = format->window()->grab().save(cardToolPathsFor(m_path)[0], "PNG");
+        format->cancel();
+        settings->onCloseCmd();
+        then(ok && taken);
+    };
+    connect(
+        format, &ZRVFormatWindowController::volumesLoaded, this,
+        [this, shootFormat] { QTimer::singleShot(400, this, shootFormat); },
+        Qt::SingleShotConnection);
+}
 
-    // With the clock check of the card filled in.
-    void ZRVScreenshot::takeClockPicture(std::function<void(bool)> then) {
-        m_delegate.secondaryWindows()->showTimeSetupPanel();
-        auto* clock = qobject_cast<ZRVTimeSetupController*>(
-            m_delegate.secondaryWindows()->lastDialogController());
-        if (clock == nullptr) {
-            then(false);
-            return;
-        }
-        auto taken = std::make_shared<bool>(false);
-        const auto shoot = [this, clock, then, taken] {
-            if (*taken) {
-                return;
-            }
-            *taken = true;
-            QCoreApplication::processEvents();
-            const bool saved = clock->window()->grab().save(cardToolPathsFor(m_path)[1], "PNG");
-            clock->onCloseCmd();
-            then(saved);
-        };
-        connect(
-            clock, &ZRVTimeSetupController::clockChecked, this,
-            [this, shoot] { QTimer::singleShot(200, this, shoot); }, Qt::SingleShotConnection);
-        // A card without recordings is checked at once; a damaged one may take
-        // long: the picture does not wait for ever.
-        QTimer::singleShot(5000, this, shoot);
+// With the clock check of the card filled in.
+void ZRVScreenshot::takeClockPicture(std::function<void(bool)> then) {
+    m_delegate.secondaryWindows()->showTimeSetupPanel();
+    auto* clock = qobject_cast<ZRVTimeSetupController*>(
+        m_delegate.secondaryWindows()->lastDialogController());
+    if (clock == nullptr) {
+        then(false);
+        return;
     }
-
-    void ZRVScreenshot::startPlaying() {
-        if (!m_delegate.playback()->playAtIndex(0)) {
-            emit finished(true);
+    auto taken = std::make_shared<bool>(false);
+    const auto shoot = [this, clock, then, taken] {
+        if (*taken) {
             return;
         }
-        connect(m_delegate.playInfo(), &ZRVPlayInfo::isPlayingChanged, this, [this](bool playing) {
-            if (playing && !m_playingScheduled) {
-                m_playingScheduled = true;
-                QTimer::singleShot(2500, this, &ZRVScreenshot::takePlayingPicture);
-            }
-        });
-        QTimer::singleShot(15000, this, &ZRVScreenshot::takePlayingPicture);
+        *taken = true;
+        QCoreApplication::processEvents();
+        const bool saved = clock->window()->grab().save(cardToolPathsFor(m_path)[1], "PNG");
+        clock->onCloseCmd();
+        then(saved);
+    };
+    connect(
+        clock, &ZRVTimeSetupController::clockChecked, this,
+        [this, shoot] { QTimer::singleShot(200, this, shoot); }, Qt::SingleShotConnection);
+    // A card without recordings is checked at once; a damaged one may take
+    // long: the picture does not wait for ever.
+    QTimer::singleShot(5000, this, shoot);
+}
+
+void ZRVScreenshot::startPlaying() {
+    if (!m_delegate.playback()->playAtIndex(0)) {
+        emit finished(true);
+        return;
     }
-
-    // Playing, then with the map panel, then with the cameras swapped, then in
-    // full screen: each picture is read back from the screen a moment after the
-    // step, when the players and the map have drawn it.
-    void ZRVScreenshot::takePlayingPicture() {
-        if (m_playingTaken) {
-            return;
+    connect(m_delegate.playInfo(), &ZRVPlayInfo::isPlayingChanged, this, [this](bool playing) {
+        if (playing && !m_playingScheduled) {
+            m_playingScheduled = true;
+            QTimer::singleShot(2500, this, &ZRVScreenshot::takePlayingPicture);
         }
-        m_playingTaken = true;
-        const QStringList paths = pathsFor(m_path);
-        if (!grabScreen(paths[3])) {
+    });
+    QTimer::singleShot(15000, this, &ZRVScreenshot::takePlayingPicture);
+}
+
+// Playing, then with the map panel, then with the cameras swapped, then in
+// full screen: each picture is read back from the screen a moment after the
+// step, when the players and the map have drawn it.
+void ZRVScreenshot::takePlayingPicture() {
+    if (m_playingTaken) {
+        return;
+    }
+    m_playingTaken = true;
+    const QStringList paths = pathsFor(m_path);
+    if (!grabScreen(paths[3])) {
+        emit finished(false);
+        return;
+    }
+    m_delegate.sidePanel()->clickMapViewButton();
+    QTimer::singleShot(2500, this, [this, paths] {
+        if (!grabScreen(paths[6])) {
             emit finished(false);
             return;
         }
-        m_delegate.sidePanel()->clickMapViewButton();
-        QTimer::singleShot(2500, this, [this, paths] {
-            if (!grabScreen(paths[6])) {
+        m_delegate.sidePanel()->clickMediaListViewButton();
+        takeSwappedPictures();
+    });
+}
+
+void ZRVScreenshot::takeSwappedPictures() {
+    const QStringList paths = pathsFor(m_path);
+    m_delegate.playback()->swapPlayer();
+    QTimer::singleShot(2500, this, [this, paths] {
+        const bool swapped = grabScreen(paths[4]);
+        m_delegate.window()->enterFullscreen();
+        QTimer::singleShot(1500, this, [this, paths, swapped] {
+            const bool fullScreen = grabScreen(paths[5]);
+            m_delegate.window()->leaveFullscreen();
+            if (!swapped || !fullScreen) {
                 emit finished(false);
                 return;
             }
-            m_delegate.sidePanel()->clickMediaListViewButton();
-            takeSwappedPictures();
+            takeResizedPictures();
         });
-    }
+    });
+}
 
-    void ZRVScreenshot::takeSwappedPictures() {
-        const QStringList paths = pathsFor(m_path);
-        m_delegate.playback()->swapPlayer();
-        QTimer::singleShot(2500, this, [this, paths] {
-            const bool swapped = grabScreen(paths[4]);
-            m_delegate.window()->enterFullscreen();
-            QTimer::singleShot(1500, this, [this, paths, swapped] {
-                const bool fullScreen = grabScreen(paths[5]);
-                m_delegate.window()->leaveFullscreen();
-                if (!swapped || !fullScreen) {
-                    emit finished(false);
-                    return;
-                }
-                takeResizedPictures();
+bool ZRVScreenshot::grabScreen(const QString& path) {
+    CustomWindow* window = m_delegate.window();
+    QCoreApplication::processEvents();
+    QScreen* screen = window->screen();
+    const QPixmap picture = screen != nullptr ? screen->grabWindow(window->winId()) : QPixmap();
+    return !picture.isNull() && picture.save(path, "PNG");
+}
+
+// Zoomed in with the zoom button, then zoomed out and made larger as a drag
+// on the window's corner would: the cameras stay in their boxes.
+void ZRVScreenshot::takeResizedPictures() {
+    const QStringList paths = pathsFor(m_path);
+    m_delegate.presentation()->sizeUp();
+    QTimer::singleShot(2500, this, [this, paths] {
+        const bool zoomed = grabScreen(paths[7]);
+        m_delegate.presentation()->sizeDown();
+        // After the zoom's own resizing has ended.
+        QTimer::singleShot(1500, this, [this, paths, zoomed] {
+            CustomWindow* window = m_delegate.window();
+            window->setGeometry(QRect(window->geometry().topLeft(), QSize(1180, 700)));
+            QTimer::singleShot(2000, this, [this, paths, zoomed] {
+                emit finished(grabScreen(paths[8]) && zoomed);
             });
         });
-    }
-
-    bool ZRVScreenshot::grabScreen(const QString& path) {
-        CustomWindow* window = m_delegate.window();
-        QCoreApplication::processEvents();
-        QScreen* screen = window->screen();
-        const QPixmap picture = screen != nullptr ? screen->grabWindow(window->winId()) : QPixmap();
-        return !picture.isNull() && picture.save(path, "PNG");
-    }
-
-    // Zoomed in with the zoom button, then zoomed out and made larger as a drag
-    // on the window's corner would: the cameras stay in their boxes.
-    void ZRVScreenshot::takeResizedPictures() {
-        const QStringList paths = pathsFor(m_path);
-        m_delegate.presentation()->sizeUp();
-        QTimer::singleShot(2500, this, [this, paths] {
-            const bool zoomed = grabScreen(paths[7]);
-            m_delegate.presentation()->sizeDown();
-            // After the zoom's own resizing has ended.
-            QTimer::singleShot(1500, this, [this, paths, zoomed] {
-                CustomWindow* window = m_delegate.window();
-                window->setGeometry(QRect(window->geometry().topLeft(), QSize(1180, 700)));
-                QTimer::singleShot(2000, this, [this, paths, zoomed] {
-                    emit finished(grabScreen(paths[8]) && zoomed);
-                });
-            });
-        });
-    }
+    });
+}
