@@ -43,7 +43,7 @@ protected:
         QImage screen;
         QElapsedTimer clock;
         clock.start();
-        while (clock.elapsed() < 8000) {
+        while (clock.elapsed() < 15000) {
             QCoreApplication::processEvents();
             screen = m_viewer.grabScreen();
             const auto pictures = CameraPictureFinder::find(screen);
