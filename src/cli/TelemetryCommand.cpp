@@ -25,7 +25,11 @@ const char* const kUsage =
     "  csv, gpx, geojson\n"
     "           the drive as a track: one point per GPS record, signed decimal\n"
     "           degrees, UTC time and speed in km/h\n"
-    "  summary  counts and the start and end of the track, for people\n";
+    "  summary  counts and the start and end of the track, for people\n"
+    "\n"
+    "A recording cut short (its index lost or cut off) is read chunk by chunk\n"
+    "instead; stderr then says \"recovered N records from a recording without\n"
+    "index\" and the exit status stays 0.\n";
 
 std::string character(char c) {
     return std::string(1, c);
