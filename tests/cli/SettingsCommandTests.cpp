@@ -73,9 +73,10 @@ TEST_F(SettingsCommand, SetChangesFieldsAndKeepsTheChecksumRight) {
 
 TEST_F(SettingsCommand, RefusedPairsWriteNothing) {
     const auto before = contents(file);
-    const auto run =
-        settings({"set", file.string(), "vid_brightness=3", "wifi_password=short", "debug_mode=0"});
+    const auto run = settings({"set", file.string(), "vid_brightness=3", "wifi_ssid=My Cam",
+                               "wifi_password=short", "debug_mode=0"});
     EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("wifi_ssid"), std::string::npos);
     EXPECT_NE(run.err.find("wifi_password"), std::string::npos);
     EXPECT_NE(run.err.find("debug_mode"), std::string::npos);
     EXPECT_EQ(contents(file), before);
