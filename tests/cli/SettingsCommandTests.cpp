@@ -85,6 +85,22 @@ TEST_F(SettingsCommand, RefusedPairsWriteNothing) {
               1);
 }
 
+// A fresh checksum would hide the damage.
+TEST_F(SettingsCommand, SetRefusesAFileWithAWrongChecksumUnlessForced) {
+    std::string damaged = contents(file);
+    damaged[4] ^= 1;
+    const auto damagedFile = dir.write("damaged.bin", damaged);
+    const auto refused = settings({"set", damagedFile.string(), "wifi_ssid=MyCam"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(lines(refused.err), 1u);
+    EXPECT_NE(refused.err.find("checksum"), std::string::npos) << refused.err;
+    EXPECT_EQ(contents(damagedFile), damaged);
+
+    ASSERT_EQ(settings({"set", damagedFile.string(), "wifi_ssid=MyCam", "--force"}).exitCode, 0);
+    EXPECT_NE(settings({"show", damagedFile.string()}).out.find("checksum_ok=true"),
+              std::string::npos);
+}
+
 TEST_F(SettingsCommand, ResetKeepsTimeZoneSummerTimeAndVoiceLanguage) {
     ASSERT_EQ(
         settings({"set", file.string(), "summer_time=1", "Brightness1=20", "DayTime=2"}).exitCode,
