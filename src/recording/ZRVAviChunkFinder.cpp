@@ -76,8 +76,9 @@ ZRVAviChunkFinder::IndexListing ZRVAviChunkFinder::listFromIndex() const {
             pointsPastTheEnd = pointsPastTheEnd || dataPosition + size > m_fileLength;
         }
 
-        // The walk has always stopped after a record read that found
-        // nothing: a record whose data lies at or past the end of the file.
+        // Reading through the index has always stopped after a record read
+        // that found nothing: a record whose data lies at or past the end of
+        // the file.
         bool readSomething = available > 0;
         if (available >= 4 && codeIs(entry.data(), "02sb")) {
             listing.chunks.push_back({dataPosition, size});

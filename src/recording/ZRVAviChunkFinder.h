@@ -44,11 +44,10 @@ public:
     };
 
     // The "02sb" entries of the index, read entry after entry, whatever the
-    // index's own size says,
-    // while the next entry starts no later than the RIFF end and before the
-    // end of the file, ending after an entry whose data lies at or past the
-    // end of the file. An entry cut off by the end of the file reads its
-    // missing bytes as 0.
+    // index's own size says, while the next entry starts no later than the
+    // RIFF end and before the end of the file, ending after an entry whose
+    // data lies at or past the end of the file. An entry cut off by the end
+    // of the file reads its missing bytes as 0.
     //
     // The index covers the 'movi' list when all of these hold: an 'idx1'
     // chunk stands where the list's size field says the list ends, and ends
