@@ -199,6 +199,14 @@ def make_cars():
             write(f"car_{side}_{mode}", car(side, mode))
 
 
+def make_playing_mark():
+    # Beside the file name of the row that plays; white, so it shows on the
+    # selection's blue as well as on a plain row.
+    write("list_playing", svg(13, 13, '<path d="M3.5 2.2v8.6a.7.7 0 0 0 1.1.6l6.9-4.3'
+                                      'a.7.7 0 0 0 0-1.2L4.6 1.6a.7.7 0 0 0-1.1.6z" '
+                                      f'fill="{GLYPH_BRIGHT}"/>'))
+
+
 # --- nine-part video frames and camera logos --------------------------------
 
 NINE_PARTS = {
@@ -348,6 +356,7 @@ def main():
     make_buttons()
     make_tabs()
     make_cars()
+    make_playing_mark()
     make_video_backgrounds()
     make_bottom_background()
     make_info_bezel()

@@ -208,6 +208,34 @@
         <translation>The picture could not be saved.</translation>
     </message>
     <message>
+        <source>msg.config_damaged</source>
+        <translation>The settings file on the card fails its check and may be damaged. Look over every page before you save.</translation>
+    </message>
+    <message>
+        <source>msg.backup_failed</source>
+        <translation>The settings file on the card could not be copied to the backups folder, so nothing was saved.</translation>
+    </message>
+    <message>
+        <source>msg.backup_kept</source>
+        <translation>The previous settings were kept in:</translation>
+    </message>
+    <message>
+        <source>msg.changed_settings</source>
+        <translation>Changed settings:</translation>
+    </message>
+    <message>
+        <source>msg.no_changed_settings</source>
+        <translation>No setting was changed.</translation>
+    </message>
+    <message>
+        <source>msg.more_changed_settings_fmt</source>
+        <translation>… and %d more</translation>
+    </message>
+    <message>
+        <source>setting.diskutil</source>
+        <translation>Disks</translation>
+    </message>
+    <message>
         <source>time.filesave</source>
         <translation>The time setting has been saved to the SD card. Insert the card into the camera to apply it.</translation>
     </message>

@@ -208,6 +208,34 @@
         <translation>사진을 저장하지 못했습니다.</translation>
     </message>
     <message>
+        <source>msg.config_damaged</source>
+        <translation>카드의 설정 파일이 검사를 통과하지 못해 손상되었을 수 있습니다. 저장하기 전에 모든 페이지를 확인하세요.</translation>
+    </message>
+    <message>
+        <source>msg.backup_failed</source>
+        <translation>카드의 설정 파일을 백업 폴더에 복사하지 못해 저장하지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>msg.backup_kept</source>
+        <translation>이전 설정은 다음 파일에 보관했습니다:</translation>
+    </message>
+    <message>
+        <source>msg.changed_settings</source>
+        <translation>변경된 설정:</translation>
+    </message>
+    <message>
+        <source>msg.no_changed_settings</source>
+        <translation>변경된 설정이 없습니다.</translation>
+    </message>
+    <message>
+        <source>msg.more_changed_settings_fmt</source>
+        <translation>… 외 %d개</translation>
+    </message>
+    <message>
+        <source>setting.diskutil</source>
+        <translation>디스크 관리</translation>
+    </message>
+    <message>
         <source>time.filesave</source>
         <translation>시간 설정이 SD 카드에 저장되었습니다. 카드를 블랙박스에 넣으면 적용됩니다.</translation>
     </message>

@@ -6,11 +6,11 @@
 
 namespace {
 
-constexpr std::string_view kCardVolumeName = "TAVU";
-
 bool isCardVolume(const TKUSBDiskEntity& disk) {
-    return disk.volumeName() == kCardVolumeName;
+    return disk.volumeName() == kCameraVolumeName;
 }
+
+} // namespace
 
 bool holdsSettingsFile(const TKUSBDiskEntity& disk) {
     if (!disk.mountedURL()) {
@@ -19,8 +19,6 @@ bool holdsSettingsFile(const TKUSBDiskEntity& disk) {
     std::error_code error;
     return std::filesystem::exists(*disk.mountedURL() / "config.bin", error);
 }
-
-} // namespace
 
 std::optional<TKUSBDiskEntity> preferredUSBDisk(std::span<const TKUSBDiskEntity> disks) {
     const std::function<bool(const TKUSBDiskEntity&)> passes[] = {

@@ -4,6 +4,13 @@
 
 #include <optional>
 #include <span>
+#include <string_view>
+
+// The volume name the camera gives its card.
+inline constexpr std::string_view kCameraVolumeName = "TAVU";
+
+// Whether the volume is mounted and holds a config.bin.
+bool holdsSettingsFile(const TKUSBDiskEntity& disk);
 
 // The camera's card among the given volumes, in list order, the first match
 // of the first pass that has one: a writable "TAVU" volume holding

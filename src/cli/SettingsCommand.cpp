@@ -6,6 +6,7 @@
 #include "settings/SettingAssignment.h"
 #include "settings/SettingField.h"
 #include "settings/SettingFile.h"
+#include "settings/SettingText.h"
 #include "settings/TimeZoneTable.h"
 
 #include <filesystem>

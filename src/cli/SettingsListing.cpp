@@ -2,23 +2,9 @@
 
 #include "cli/JsonWriter.h"
 #include "settings/SettingField.h"
+#include "settings/SettingText.h"
 
 #include <string>
-
-std::string printable(const std::string& text) {
-    static const char* const hex = "0123456789abcdef";
-    std::string shown;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7f || c == '\\') {
-            shown += c == '\\' ? std::string("\\\\")
-                               : std::string{'\\', 'x', hex[byte >> 4], hex[byte & 0xf]};
-        } else {
-            shown += c;
-        }
-    }
-    return shown;
-}
 
 void writeSettingsListing(const _FILEDATA& record, bool json, std::ostream& out) {
     const bool checksumOk = record.checksum == computeSettingChecksum(record);

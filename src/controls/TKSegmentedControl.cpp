@@ -46,6 +46,10 @@ void TKSegmentedControl::setLabels(const QStringList& labels) {
     update();
 }
 
+QString TKSegmentedControl::label(int segment) const {
+    return isValidSegment(segment) ? m_segments[segment].label : QString();
+}
+
 void TKSegmentedControl::setEnabled(bool enabled, int segment) {
     if (!isValidSegment(segment)) {
         return;

@@ -20,6 +20,8 @@ public:
     // that no longer exists.
     void setSegmentCount(int count);
     void setLabels(const QStringList& labels);
+    // Empty outside the row.
+    QString label(int segment) const;
     void setEnabled(bool enabled, int segment);
     bool isEnabledForSegment(int segment) const;
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <cstring>
 #include <string_view>
 
@@ -66,8 +67,10 @@ bool ZRVBlackBoxData::extractStreamInformation(std::FILE* file, ChunkSource sour
     const ZRVAviChunkFinder finder(file, riffEnd, StdioRead::lengthOf(file));
     const std::uint32_t moviSize = finder.moviSize();
     const std::uint64_t indexStart = finder.indexStart();
-    std::fprintf(stderr, "Listmovsize=0x%x IdxAddr=0x%llx\n", moviSize,
-                 static_cast<unsigned long long>(indexStart));
+    char where[64];
+    std::snprintf(where, sizeof where, "Listmovsize=0x%x IdxAddr=0x%llx", moviSize,
+                  static_cast<unsigned long long>(indexStart));
+    DiagnosticLog::write(kLogCategory, where);
 
     for (const ZRVAviDataChunk& chunk : chunksToRead(finder, source)) {
         readRecord(file, chunk.dataPosition, chunk.size);

@@ -3,22 +3,11 @@
 #include <algorithm>
 #include <atomic>
 #include <exception>
-#include <memory_resource>
 #include <mutex>
-#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 
 namespace {
-
-// The key of a pair: the base name without its side suffix, so that the front
-// and the rear file of one moment meet under one key.
-std::string_view pairKey(std::string_view mediaName) {
-    if (mediaName.ends_with("_F") || mediaName.ends_with("_R")) {
-        mediaName.remove_suffix(2);
-    }
-    return mediaName;
-}
 
 std::string childPath(const std::string& parent, std::string_view name) {
     std::string child;
@@ -33,33 +22,6 @@ std::string childPath(const std::string& parent, std::string_view name) {
 
 } // namespace
 
-struct ZRVMediaList::Contents {
-    static constexpr std::size_t kNoMedia = static_cast<std::size_t>(-1);
-    struct PairIndices {
-        std::size_t front = kNoMedia;
-        std::size_t rear = kNoMedia;
-    };
-
-    std::vector<std::shared_ptr<const ZRVMedia>> medias;
-    // Keys view the name of a recording in medias, which keeps it alive, and
-    // the sides are indices into medias: a scan then spends no string and no
-    // reference count per pair. The table's nodes come from one arena, given
-    // back at once with the list.
-    std::pmr::monotonic_buffer_resource pairMemory;
-    std::pmr::unordered_map<std::string_view, PairIndices> pairIndices{&pairMemory};
-
-    ZRVMediaPair pairAt(const PairIndices& indices) const {
-        auto pair = ZRVMediaPair::mediaPair();
-        if (indices.front != kNoMedia) {
-            pair.setFrontMedia(medias[indices.front]);
-        }
-        if (indices.rear != kNoMedia) {
-            pair.setRearMedia(medias[indices.rear]);
-        }
-        return pair;
-    }
-};
-
 // Shared with the scan jobs, which may outlive the list.
 struct ZRVMediaList::State {
     // Held while a scan publishes and tells the delegate, so that destruction
@@ -71,7 +33,7 @@ struct ZRVMediaList::State {
     ZRVMediaListDelegate* delegate = nullptr;
     std::optional<std::string> directoryPath;
     // Replaced as a whole by a scan; never null.
-    std::unique_ptr<Contents> contents = std::make_unique<Contents>();
+    std::shared_ptr<const ZRVMediaListSnapshot> contents = std::make_shared<ZRVMediaListSnapshot>();
     // Raised by every scan started and by destruction; a scan whose number is
     // no longer current gives up and publishes nothing.
     std::atomic<std::uint64_t> generation{0};
@@ -127,26 +89,16 @@ std::optional<std::string> ZRVMediaList::directoryPath() const {
 }
 
 std::size_t ZRVMediaList::count() const {
-    std::lock_guard lock(m_state->mutex);
-    return m_state->contents->medias.size();
+    return snapshot()->count();
 }
 
 std::shared_ptr<const ZRVMedia> ZRVMediaList::mediaAtIndex(std::size_t index) const {
-    std::lock_guard lock(m_state->mutex);
-    const auto& medias = m_state->contents->medias;
-    return index < medias.size() ? medias[index] : nullptr;
+    return snapshot()->mediaAtIndex(index);
 }
 
 std::optional<ZRVMediaPair>
 ZRVMediaList::findMediaPairWithFileName(std::string_view fileNameOrPath) const {
-    const auto key = pairKey(ZRVMedia::mediaNameOfPath(fileNameOrPath));
-    std::lock_guard lock(m_state->mutex);
-    const auto& contents = *m_state->contents;
-    const auto found = contents.pairIndices.find(key);
-    if (found == contents.pairIndices.end()) {
-        return std::nullopt;
-    }
-    return contents.pairAt(found->second);
+    return snapshot()->findMediaPairWithFileName(fileNameOrPath);
 }
 
 void ZRVMediaList::addMedia(std::shared_ptr<const ZRVMedia> media) {
@@ -154,7 +106,9 @@ void ZRVMediaList::addMedia(std::shared_ptr<const ZRVMedia> media) {
         return;
     }
     std::lock_guard lock(m_state->mutex);
-    fileMedia(*m_state->contents, std::move(media));
+    auto medias = m_state->contents->medias();
+    medias.push_back(std::move(media));
+    m_state->contents = std::make_shared<ZRVMediaListSnapshot>(std::move(medias));
 }
 
 ZRVMediaListDelegate* ZRVMediaList::delegate() const {
@@ -169,23 +123,21 @@ void ZRVMediaList::setDelegate(ZRVMediaListDelegate* delegate) {
 }
 
 std::vector<std::shared_ptr<const ZRVMedia>> ZRVMediaList::medias() const {
-    std::lock_guard lock(m_state->mutex);
-    return m_state->contents->medias;
+    return snapshot()->medias();
 }
 
 std::map<std::string, ZRVMediaPair> ZRVMediaList::mediaPairDic() const {
+    return snapshot()->mediaPairDic();
+}
+
+std::shared_ptr<const ZRVMediaListSnapshot> ZRVMediaList::snapshot() const {
     std::lock_guard lock(m_state->mutex);
-    const auto& contents = *m_state->contents;
-    std::map<std::string, ZRVMediaPair> pairs;
-    for (const auto& [key, indices] : contents.pairIndices) {
-        pairs.emplace(key, contents.pairAt(indices));
-    }
-    return pairs;
+    return m_state->contents;
 }
 
 void ZRVMediaList::scan(const std::shared_ptr<State>& state, const std::string& directory,
                         std::uint64_t generation) {
-    auto contents = std::make_unique<Contents>();
+    std::shared_ptr<const ZRVMediaListSnapshot> contents;
     try {
         // Room for the most a walk keeps, given back below when the folder
         // was small: growing would move every recording several times.
@@ -217,13 +169,13 @@ void ZRVMediaList::scan(const std::shared_ptr<State>& state, const std::string& 
             order.push_back((*batch)[i].dateOrderKey() << indexBits | i);
         }
         std::sort(order.begin(), order.end());
-        contents->medias.reserve(order.size());
-        contents->pairIndices.reserve(order.size());
+        std::vector<std::shared_ptr<const ZRVMedia>> medias;
+        medias.reserve(order.size());
         constexpr std::uint64_t indexMask = (std::uint64_t{1} << indexBits) - 1;
         for (const auto keyAndIndex : order) {
-            const auto& media = (*batch)[keyAndIndex & indexMask];
-            fileMedia(*contents, std::shared_ptr<const ZRVMedia>(batch, &media));
+            medias.emplace_back(batch, &(*batch)[keyAndIndex & indexMask]);
         }
+        contents = std::make_shared<ZRVMediaListSnapshot>(std::move(medias));
     } catch (const std::exception&) {
         // Only allocation can fail here; the previous list is better than a
         // partial one.
@@ -277,15 +229,4 @@ void ZRVMediaList::eachDir(const std::filesystem::path& directory, const std::st
             walk.medias.push_back(ZRVMedia(path, sharedDir));
         }
     }
-}
-
-void ZRVMediaList::fileMedia(Contents& contents, std::shared_ptr<const ZRVMedia> media) {
-    const auto index = contents.medias.size();
-    auto& indices = contents.pairIndices[pairKey(media->mediaName())];
-    if (media->isRearMedia()) {
-        indices.rear = index;
-    } else if (media->isFrontMedia()) {
-        indices.front = index;
-    }
-    contents.medias.push_back(std::move(media));
 }

@@ -3,7 +3,7 @@
 #include "common/ZRVExecutor.h"
 #include "recording/ZRVMedia.h"
 #include "recording/ZRVMediaListDelegate.h"
-#include "recording/ZRVMediaPair.h"
+#include "recording/ZRVMediaListSnapshot.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -16,10 +16,10 @@
 #include <vector>
 
 // The recordings of a folder, sorted by the time in their names, and their
-// front/rear pairs. A scan runs on the executor and builds a new list and a
-// new pair table, which replace the old ones in one step; readers on any
-// thread therefore see either the previous complete list or the new one.
-// Of several scans started one after another, only the last is published.
+// front/rear pairs. A scan runs on the executor and builds a new snapshot,
+// which replaces the old one in one step; readers on any thread therefore see
+// either the previous complete list or the new one. Of several scans started
+// one after another, only the last is published.
 class ZRVMediaList {
 public:
     // The walk ends, wherever it is, once it holds this many recordings: more
@@ -54,9 +54,11 @@ public:
 
     std::vector<std::shared_ptr<const ZRVMedia>> medias() const;
     std::map<std::string, ZRVMediaPair> mediaPairDic() const;
+    // The list as it is now; later scans publish new snapshots and leave this
+    // one as it was. Never null.
+    std::shared_ptr<const ZRVMediaListSnapshot> snapshot() const;
 
 private:
-    struct Contents;
     struct State;
     struct Walk;
 
@@ -64,7 +66,6 @@ private:
                      std::uint64_t generation);
     static void eachDir(const std::filesystem::path& directory, const std::string& canonical,
                         Walk& walk);
-    static void fileMedia(Contents& contents, std::shared_ptr<const ZRVMedia> media);
 
     std::shared_ptr<State> m_state;
     ZRVExecutor m_executor;

@@ -15,6 +15,11 @@ const std::string kWriteFailed = "msg.file_open_fail";
 
 } // namespace
 
+bool holdsSettingRecord(const fs::path& path) {
+    std::error_code error;
+    return fs::is_regular_file(path, error) && fs::file_size(path, error) == _FILEDATA::kSize;
+}
+
 bool readSettingFile(const fs::path& path, _FILEDATA& record) {
     std::error_code error;
     if (!fs::is_regular_file(path, error)) {

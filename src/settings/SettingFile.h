@@ -8,6 +8,9 @@
 
 // config.bin on the camera's card: the record's 428 bytes and nothing else.
 
+// Whether the path is a regular file of exactly 428 bytes: a settings file.
+bool holdsSettingRecord(const std::filesystem::path& path);
+
 // Replaces the record with the file's contents when the file is a regular
 // file of exactly 428 bytes; otherwise leaves it as it was and returns false.
 bool readSettingFile(const std::filesystem::path& path, _FILEDATA& record);

@@ -17,3 +17,7 @@ void packSettingText(std::span<char> field, std::string_view text);
 
 // The bytes of a field up to its first NUL.
 std::string unpackSettingText(std::span<const char> field);
+
+// A text from a settings file on one line, whatever bytes a damaged file
+// holds: control bytes become \xNN and a backslash is doubled.
+std::string printable(const std::string& text);

@@ -6,11 +6,13 @@
 #include "app/ui/ZRVBusyIndicator.h"
 #include "app/ui/ZRVLanguageDefaults.h"
 #include "app/ui/ZRVMediaListController.h"
+#include "app/ui/ZRVMediaListModel.h"
 #include "app/ui/ZRVMediaListView.h"
 #include "app/ui/ZRVPlayInfo.h"
 #include "app/ui/ZRVPlaybackController.h"
 #include "app/ui/ZRVPlayerShortcuts.h"
 #include "app/ui/ZRVPresentationController.h"
+#include "app/ui/ZRVSecondaryWindows.h"
 #include "app/ui/ZRVSidePanel.h"
 #include "app/ui/ZRVSnapshotController.h"
 #include "app/ui/ZRVStepKeeper.h"
@@ -202,7 +204,7 @@ void ZRVAppDelegate::setupInitialValues() {
     parts.player1 = m_player1;
     parts.player2 = m_player2;
     parts.playInfo = m_playInfo;
-    parts.mediaList = m_mediaList.get();
+    parts.mediaListModel = m_mediaListController->model();
     parts.view = &m_view;
     parts.presentation = m_presentation;
     parts.busyIndicator = m_busyIndicator;
@@ -212,6 +214,7 @@ void ZRVAppDelegate::setupInitialValues() {
     parts.alert = [this](const QString& message) { m_options.alert(m_window.get(), message); };
     m_playback = new ZRVPlaybackController(std::move(parts), this);
     m_snapshot = new ZRVSnapshotController(*m_player1, m_window.get(), {}, this);
+    m_secondaryWindows = new ZRVSecondaryWindows(m_options.settings, m_window.get(), this);
     if (m_options.keepCamerasInStep) {
         m_stepKeeper = new ZRVStepKeeper(*m_player1, *m_player2, this);
         connect(m_playback, &ZRVPlaybackController::secondPlayerRealigning, m_stepKeeper,
@@ -228,6 +231,7 @@ void ZRVAppDelegate::setupInitialValues() {
     m_telemetry->loadMapPage();
     giveVideoWindows();
     layoutWindow();
+    m_secondaryWindows->lookUpCameraCard();
 }
 
 // The telemetry display follows what playback announces; a click in the
@@ -267,12 +271,17 @@ void ZRVAppDelegate::connectPlaybackControls() {
     onClick(m_view.sizeUpButton, presentation, &ZRVPresentationController::sizeUp);
     onClick(m_view.captureButton, m_snapshot, &ZRVSnapshotController::captureVideo);
     onClick(m_view.printButton, m_snapshot, &ZRVSnapshotController::print);
+    onClick(m_view.settingButton, m_secondaryWindows, &ZRVSecondaryWindows::showSettingPanel);
     connect(m_view.audioToggleButton, &QAbstractButton::clicked, presentation,
             &ZRVPresentationController::toggleAudioChoice);
     connect(m_view.volumeSlider, &QSlider::valueChanged, presentation,
             &ZRVPresentationController::volumeSliderMoved);
     connect(m_view.mediaListTableView, &QAbstractItemView::doubleClicked, playback,
-            [playback](const QModelIndex& index) { playback->changeAndPlay(index.row()); });
+            [playback](const QModelIndex& index) {
+                playback->changeAndPlay(index.data(ZRVMediaListModel::PathRole).toString());
+            });
+    connect(playback, &ZRVPlaybackController::playingMediaChanged, m_mediaListController->model(),
+            &ZRVMediaListModel::setPlayingPath);
 
     ZRVPlayerShortcuts::Actions keys;
     keys.playPause = [playback] { playback->clickPlayButton(); };
@@ -281,6 +290,10 @@ void ZRVAppDelegate::connectPlaybackControls() {
     keys.volumeUp = [presentation] { presentation->volumeUp(); };
     keys.volumeDown = [presentation] { presentation->volumeDown(); };
     keys.toggleFullScreen = [this] { toggleFullScreen(); };
+    keys.zoomIn = [presentation] { presentation->sizeUp(); };
+    keys.zoomOut = [presentation] { presentation->sizeDown(); };
+    keys.swap = [playback] { playback->swapPlayer(); };
+    keys.showSettingPanel = [this] { m_secondaryWindows->showSettingPanel(); };
     new ZRVPlayerShortcuts(m_window.get(), std::move(keys), this);
 }
 
@@ -386,12 +399,10 @@ void ZRVAppDelegate::closeWindow() {
     m_window->close();
 }
 
-// The card windows arrive with their own work; until then their buttons are
+// The clock window arrives with the card tools; until then its button is
 // visible but cannot be used.
 void ZRVAppDelegate::disableControlsOfLaterParts() {
-    for (QWidget* control : {m_view.settingButton, m_view.timeSetupButton}) {
-        control->setEnabled(false);
-    }
+    m_view.timeSetupButton->setEnabled(false);
 }
 
 void ZRVAppDelegate::directoryWillChange(const QString& path) {

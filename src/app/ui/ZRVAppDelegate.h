@@ -3,6 +3,7 @@
 #include "app/ui/ZRVPlayerWindowView.h"
 #include "app/ui/ZRVScheduler.h"
 #include "common/ZRVExecutor.h"
+#include "settings/ui/ZRVSettingController.h"
 
 #include <QObject>
 #include <QString>
@@ -20,6 +21,7 @@ class ZRVMediaPlayer;
 class ZRVPlayInfo;
 class ZRVPlaybackController;
 class ZRVPresentationController;
+class ZRVSecondaryWindows;
 class ZRVSidePanel;
 class ZRVSnapshotController;
 class ZRVStepKeeper;
@@ -55,6 +57,9 @@ public:
         std::function<ZRVMapView*(QWidget* parent)> mapViewFactory;
         // Shows a warning on the window; a sheet-like message box by default.
         std::function<void(QWidget* window, const QString& message)> alert;
+        // What the settings window works with: the card folder of --card, or
+        // the volumes of UDisks2 on the system bus unless a test gives others.
+        ZRVSettingController::Options settings;
     };
 
     explicit ZRVAppDelegate(Options options, QObject* parent = nullptr);
@@ -89,6 +94,7 @@ public:
     ZRVPresentationController* presentation() const { return m_presentation; }
     ZRVTelemetryDisplay* telemetryDisplay() const { return m_telemetry; }
     ZRVMapView* mapWebView() const;
+    ZRVSecondaryWindows* secondaryWindows() const { return m_secondaryWindows; }
 
     // Stops playback and lets go of both players, as quitting does.
     void die();
@@ -121,4 +127,5 @@ private:
     ZRVSnapshotController* m_snapshot = nullptr;
     ZRVStepKeeper* m_stepKeeper = nullptr;
     ZRVTelemetryDisplay* m_telemetry = nullptr;
+    ZRVSecondaryWindows* m_secondaryWindows = nullptr;
 };

@@ -58,11 +58,10 @@ void ZRVMediaListController::openDirectory(const QString& path) {
 }
 
 void ZRVMediaListController::mediaListChanged(ZRVMediaList& list) {
-    auto medias = list.medias();
     QMetaObject::invokeMethod(
         this,
-        [this, medias = std::move(medias)]() mutable {
-            m_model->reload(std::move(medias));
+        [this, rows = list.snapshot()]() mutable {
+            m_model->reload(std::move(rows));
             emit mediaListReloaded();
         },
         Qt::QueuedConnection);

@@ -29,9 +29,9 @@ public:
     void openMediaDirectoryDialog();
     void openDirectory(const QString& path);
 
-    // Entered on the scan worker: the published list is copied there and the
-    // reload is queued to the interface thread. The worker does not wait, so a
-    // window that is closing cannot hold up the scan that calls in.
+    // Entered on the scan worker: the published snapshot is handed whole to
+    // the interface thread and the reload queued there. The worker does not
+    // wait, so a window that is closing cannot hold up the scan that calls in.
     void mediaListChanged(ZRVMediaList& list) override;
 
     ZRVMediaListModel* model() const { return m_model; }

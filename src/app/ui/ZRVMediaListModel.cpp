@@ -3,10 +3,14 @@
 #include "controls/TKImage.h"
 #include "recording/ZRVMedia.h"
 #include "recording/ZRVMediaListCell.h"
+#include "recording/ZRVMediaListSnapshot.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFont>
 #include <QIcon>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -21,28 +25,43 @@ QString fromStd(std::string_view text) {
 
 } // namespace
 
-ZRVMediaListModel::ZRVMediaListModel(QObject* parent) : QAbstractTableModel(parent) {
+ZRVMediaListModel::ZRVMediaListModel(QObject* parent)
+    : QAbstractTableModel(parent), m_rows(std::make_shared<ZRVMediaListSnapshot>()) {
     for (const auto& column : ZRVMediaListCell::columns()) {
         m_columnNames << QCoreApplication::translate("InfoPlist",
                                                      std::string(column.titleKey).c_str());
     }
 }
 
-void ZRVMediaListModel::reload(std::vector<std::shared_ptr<const ZRVMedia>> medias) {
+void ZRVMediaListModel::reload(std::shared_ptr<const ZRVMediaListSnapshot> rows) {
     beginResetModel();
-    m_medias = std::move(medias);
+    m_rows = rows ? std::move(rows) : std::make_shared<ZRVMediaListSnapshot>();
     endResetModel();
 }
 
 std::shared_ptr<const ZRVMedia> ZRVMediaListModel::mediaAtRow(int row) const {
-    if (row < 0 || std::size_t(row) >= m_medias.size()) {
-        return nullptr;
+    return row < 0 ? nullptr : m_rows->mediaAtIndex(std::size_t(row));
+}
+
+void ZRVMediaListModel::setPlayingPath(const QString& path) {
+    std::string playing = QFile::encodeName(path).toStdString();
+    if (playing == m_playingPath) {
+        return;
     }
-    return m_medias[std::size_t(row)];
+    const std::string previous = std::exchange(m_playingPath, std::move(playing));
+    markChanged(previous);
+    markChanged(m_playingPath);
+}
+
+void ZRVMediaListModel::markChanged(const std::string& path) {
+    if (const auto row = path.empty() ? std::nullopt : m_rows->indexOfPath(path)) {
+        emit dataChanged(index(int(*row), 0), index(int(*row), columnCount() - 1),
+                         {Qt::FontRole, Qt::DecorationRole});
+    }
 }
 
 int ZRVMediaListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(m_medias.size());
+    return parent.isValid() ? 0 : int(m_rows->count());
 }
 
 int ZRVMediaListModel::columnCount(const QModelIndex& parent) const {
@@ -56,6 +75,7 @@ QVariant ZRVMediaListModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     const auto& column = columns[std::size_t(index.column())];
+    const bool playing = !m_playingPath.empty() && media->path() == m_playingPath;
     switch (role) {
     case Qt::DisplayRole: {
         const ZRVMediaListCell cell = ZRVMediaListCell::forColumn(*media, column.identifier);
@@ -66,10 +86,14 @@ QVariant ZRVMediaListModel::data(const QModelIndex& index, int role) const {
     }
     case Qt::DecorationRole: {
         const ZRVMediaListCell cell = ZRVMediaListCell::forColumn(*media, column.identifier);
-        if (cell.imageName.empty()) {
+        std::string imageName = cell.imageName;
+        if (playing && column.identifier == "file") {
+            imageName = "list_playing";
+        }
+        if (imageName.empty()) {
             return {};
         }
-        const QPixmap image = TKImage::named(QString::fromStdString(cell.imageName));
+        const QPixmap image = TKImage::named(QString::fromStdString(imageName));
         // As an icon, so the view draws it at its icon size whatever the
         // image's own size.
         return image.isNull() ? QVariant() : QVariant(QIcon(image));
@@ -79,6 +103,8 @@ QVariant ZRVMediaListModel::data(const QModelIndex& index, int role) const {
             ZRVMediaListCell::forColumn(*media, column.identifier).imageName);
     case IdentifierRole:
         return fromStd(column.identifier);
+    case PathRole:
+        return QFile::decodeName(QByteArray::fromStdString(media->path()));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(alignmentOf(column.alignment));
     case Qt::FontRole: {
@@ -87,6 +113,7 @@ QVariant ZRVMediaListModel::data(const QModelIndex& index, int role) const {
         QFont font;
         font.setPixelSize(11);
         font.setStretch(QFont::Condensed);
+        font.setBold(playing);
         return font;
     }
     default:

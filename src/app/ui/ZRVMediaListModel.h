@@ -1,14 +1,17 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QString>
 #include <QStringList>
 #include <memory>
-#include <vector>
+#include <string>
 
 class ZRVMedia;
+class ZRVMediaListSnapshot;
 
 // The rows of the recording list: a complete catalogue snapshot, replaced as
-// a whole when a scan has published a new one.
+// a whole when a scan has published a new one. The row of the recording that
+// plays is marked, found by its file, so the mark follows it into a reload.
 class ZRVMediaListModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -17,11 +20,17 @@ public:
     // the picture.
     static constexpr int ImageNameRole = Qt::UserRole + 1;
     static constexpr int IdentifierRole = Qt::UserRole + 2;
+    // The file a row shows, whichever column.
+    static constexpr int PathRole = Qt::UserRole + 3;
 
     explicit ZRVMediaListModel(QObject* parent = nullptr);
 
-    void reload(std::vector<std::shared_ptr<const ZRVMedia>> medias);
+    void reload(std::shared_ptr<const ZRVMediaListSnapshot> rows);
+    // The rows as shown; never null.
+    const std::shared_ptr<const ZRVMediaListSnapshot>& rows() const { return m_rows; }
     std::shared_ptr<const ZRVMedia> mediaAtRow(int row) const;
+    // Empty marks no row.
+    void setPlayingPath(const QString& path);
     const QStringList& columnNames() const { return m_columnNames; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -30,6 +39,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    std::vector<std::shared_ptr<const ZRVMedia>> m_medias;
+    void markChanged(const std::string& path);
+
+    std::shared_ptr<const ZRVMediaListSnapshot> m_rows;
+    std::string m_playingPath;
     QStringList m_columnNames;
 };

@@ -26,3 +26,12 @@ void ZRVPlayInfo::setScale(double scale) {
     m_scale = scale;
     emit scaleChanged(scale);
 }
+
+// Written at every time report, so only a change is announced.
+void ZRVPlayInfo::setLength(qint64 length) {
+    if (length == m_length) {
+        return;
+    }
+    m_length = length;
+    emit lengthChanged(length);
+}

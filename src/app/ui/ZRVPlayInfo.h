@@ -12,6 +12,7 @@ class ZRVPlayInfo : public QObject {
     Q_PROPERTY(double position READ position WRITE setPosition NOTIFY positionChanged)
     Q_PROPERTY(double speed READ speed WRITE setSpeed NOTIFY speedChanged)
     Q_PROPERTY(double scale READ scale WRITE setScale NOTIFY scaleChanged)
+    Q_PROPERTY(qint64 length READ length WRITE setLength NOTIFY lengthChanged)
 
 public:
     using QObject::QObject;
@@ -29,6 +30,9 @@ public:
     // Main video area height over the picture height; 0 until first computed.
     double scale() const { return m_scale; }
     void setScale(double scale);
+    // Milliseconds of the main recording; 0 while unknown.
+    qint64 length() const { return m_length; }
+    void setLength(qint64 length);
 
 signals:
     void isPlayingChanged(bool isPlaying);
@@ -36,6 +40,7 @@ signals:
     void positionChanged(double position);
     void speedChanged(double speed);
     void scaleChanged(double scale);
+    void lengthChanged(qint64 length);
 
 private:
     bool m_isPlaying = false;
@@ -43,4 +48,5 @@ private:
     double m_position = 0;
     double m_speed = 1.0;
     double m_scale = 0;
+    qint64 m_length = 0;
 };

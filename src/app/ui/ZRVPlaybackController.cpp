@@ -1,6 +1,7 @@
 #include "app/ui/ZRVPlaybackController.h"
 
 #include "app/ui/ZRVBusyIndicator.h"
+#include "app/ui/ZRVMediaListModel.h"
 #include "app/ui/ZRVMediaListView.h"
 #include "app/ui/ZRVPlayInfo.h"
 #include "app/ui/ZRVPlayerWindowView.h"
@@ -12,13 +13,12 @@
 #include "controls/TKImageButton.h"
 #include "controls/TKVideoBackgroundImageView.h"
 #include "recording/MediaUrlDirection.h"
-#include "recording/ZRVMediaList.h"
+#include "recording/ZRVMediaListSnapshot.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
 #include <QPropertyAnimation>
-#include <QSlider>
 #include <algorithm>
 #include <cmath>
 
@@ -47,21 +47,22 @@ QString qtPath(const std::string& path) {
 ZRVPlaybackController::ZRVPlaybackController(Parts parts, QObject* parent)
     : QObject(parent), m_parts(std::move(parts)), m_player1(*m_parts.player1),
       m_player2(*m_parts.player2), m_playInfo(*m_parts.playInfo),
-      m_blackBoxData(std::make_shared<ZRVBlackBoxData>()) {
+      m_position(*m_parts.view, m_playInfo), m_blackBoxData(std::make_shared<ZRVBlackBoxData>()) {
     if (!m_parts.scheduler) {
         m_parts.scheduler = timerScheduler(this);
     }
+    m_playNextWatch = new ZRVPlayNextWatch(
+        m_player1, m_player2, m_parts.scheduler, [this] { playNext(); }, this);
     for (ZRVMediaPlayer* player : {&m_player1, &m_player2}) {
         connect(player, &ZRVMediaPlayer::stateChanged, this,
                 [this, player] { mediaPlayerStateChanged(*player); });
         connect(player, &ZRVMediaPlayer::timeChanged, this,
                 [this, player] { mediaPlayerTimeChanged(*player); });
     }
-    const ZRVPlayerWindowView& view = *m_parts.view;
-    bindPositionSlider(view.videoPositionSlider);
-    bindPositionSlider(view.videoPositionSliderForFullScreen);
-    connect(&m_playInfo, &ZRVPlayInfo::positionChanged, this,
-            &ZRVPlaybackController::showPositionOnSliders);
+    connect(&m_position, &ZRVPositionDisplay::sliderMoved, this,
+            &ZRVPlaybackController::videoPositionSliderMoved);
+    connect(m_parts.mediaListModel, &QAbstractItemModel::modelReset, this,
+            &ZRVPlaybackController::followReloadedRows);
     connect(&m_playInfo, &ZRVPlayInfo::isPlayingChanged, this,
             &ZRVPlaybackController::showPlayButtonImage);
 }
@@ -78,32 +79,6 @@ void ZRVPlaybackController::showPlayButtonImage(bool playing) {
     }
 }
 
-// The two sliders and the play position follow each other both ways; the
-// guard keeps a value the position wrote from coming back as a user's move.
-void ZRVPlaybackController::bindPositionSlider(QSlider* slider) {
-    slider->setRange(0, kSliderSteps);
-    connect(slider, &QSlider::valueChanged, this, [this](int value) {
-        if (m_updatingSliders) {
-            return;
-        }
-        const double position = double(value) / kSliderSteps;
-        m_playInfo.setPosition(position);
-        videoPositionSliderMoved(position);
-    });
-}
-
-void ZRVPlaybackController::showPositionOnSliders(double position) {
-    const int value = int(std::lround(std::clamp(position, 0.0, 1.0) * kSliderSteps));
-    m_updatingSliders = true;
-    m_parts.view->videoPositionSlider->setValue(value);
-    m_parts.view->videoPositionSliderForFullScreen->setValue(value);
-    m_updatingSliders = false;
-}
-
-double ZRVPlaybackController::positionSliderValue() const {
-    return double(m_parts.view->videoPositionSlider->value()) / kSliderSteps;
-}
-
 bool ZRVPlaybackController::isPlaying(const ZRVMediaPlayer& player) const {
     // A recording whose length is not known yet has not reached its end.
     const bool atEnd = player.length() > 0 && player.remainingTime() <= 0;
@@ -111,7 +86,8 @@ bool ZRVPlaybackController::isPlaying(const ZRVMediaPlayer& player) const {
 }
 
 bool ZRVPlaybackController::playAtIndex(qint64 index) {
-    const auto count = qint64(m_parts.mediaList->count());
+    const auto rows = m_parts.mediaListModel->rows();
+    const auto count = qint64(rows->count());
     if (count == 0 || m_waitingForPlayStart) {
         return false;
     }
@@ -122,9 +98,10 @@ bool ZRVPlaybackController::playAtIndex(qint64 index) {
         player->setMedia(QString());
     }
     m_mediaIndex = index;
+    setPlayingMedia(rows->mediaAtIndex(std::size_t(index)));
     m_parts.view->mediaListTableView->selectRow(int(index));
-    m_preparingPlayNext = false;
-    startTimerPlayNext();
+    m_playNextWatch->setPreparingPlayNext(false);
+    m_playNextWatch->startTimerPlayNext();
     updateVideoUI();
     m_parts.busyIndicator->showLoading(QStringLiteral("Loading..."));
     emit secondPlayerRealigning(kOpeningHoldSeconds);
@@ -134,11 +111,35 @@ bool ZRVPlaybackController::playAtIndex(qint64 index) {
     return true;
 }
 
+// A moment has a row for each camera, so the next row is mostly the other
+// camera of the moment just played: that would show the same moment again.
 bool ZRVPlaybackController::playNext() {
-    if (m_mediaIndex + 1 >= qint64(m_parts.mediaList->count())) {
-        return false;
+    if (m_mediaIndex < 0) {
+        return playAtIndex(0);
     }
-    return playAtIndex(m_mediaIndex + 1);
+    const auto next = m_parts.mediaListModel->rows()->nextMomentIndex(std::size_t(m_mediaIndex));
+    return next && playAtIndex(qint64(*next));
+}
+
+void ZRVPlaybackController::setMediaIndex(qint64 index) {
+    m_mediaIndex = index;
+    setPlayingMedia(index < 0 ? nullptr
+                              : m_parts.mediaListModel->rows()->mediaAtIndex(std::size_t(index)));
+}
+
+void ZRVPlaybackController::setPlayingMedia(std::shared_ptr<const ZRVMedia> media) {
+    m_playingMedia = std::move(media);
+    emit playingMediaChanged(m_playingMedia ? qtPath(m_playingMedia->path()) : QString());
+}
+
+// The recording opened keeps playing through a reload; only its row number
+// may differ in the new rows, or it may be gone from them.
+void ZRVPlaybackController::followReloadedRows() {
+    if (!m_playingMedia) {
+        return;
+    }
+    const auto row = m_parts.mediaListModel->rows()->indexOfPath(m_playingMedia->path());
+    m_mediaIndex = row ? qint64(*row) : -1;
 }
 
 // The telemetry always comes from the front file, whichever player shows it.
@@ -205,12 +206,11 @@ void ZRVPlaybackController::giveUpStart() {
 }
 
 void ZRVPlaybackController::updateVideoUI() {
-    const auto media =
-        m_parts.mediaList->mediaAtIndex(std::size_t(std::max<qint64>(m_mediaIndex, 0)));
+    const auto media = m_playingMedia;
     if (!media) {
         return;
     }
-    const auto pair = m_parts.mediaList->findMediaPairWithFileName(media->mediaName());
+    const auto pair = m_parts.mediaListModel->rows()->findMediaPairWithFileName(media->mediaName());
     m_player1.setMedia(qtPath(media->path()));
     std::string other;
     if (media->isRearMedia()) {
@@ -240,7 +240,8 @@ void ZRVPlaybackController::setLogos(bool mainIsRear, bool secondIsFront) {
 
 void ZRVPlaybackController::initMediaControlView() {
     m_waitingForPlayStart = true;
-    showPositionOnSliders(0);
+    m_playInfo.setLength(m_player1.length());
+    m_position.show(0);
     m_parts.presentation->setVideoScaleIndex(0);
     m_parts.sidePanel->updateSideViewButton();
     m_playInfo.setSpeed(1.0);
@@ -312,7 +313,8 @@ void ZRVPlaybackController::didFinishPlay() {
 
 void ZRVPlaybackController::mediaPlayerTimeChanged(ZRVMediaPlayer& player) {
     showVideoViews();
-    m_preparingPlayNext = false;
+    m_playNextWatch->setPreparingPlayNext(false);
+    m_playInfo.setLength(m_player1.length());
     if (!m_parts.busyIndicator->stopVideoLoadingView()) {
         m_parts.busyIndicator->hideLoading();
         m_parts.presentation->chooseAudioAuto();
@@ -363,14 +365,14 @@ void ZRVPlaybackController::clickPlayButton() {
     }
     // The main player stands at its end: start over, or go where the user
     // has since moved the slider.
-    if (positionSliderValue() >= kEndPosition) {
+    if (m_position.sliderValue() >= kEndPosition) {
         for (ZRVMediaPlayer* player : {&m_player1, &m_player2}) {
             player->setMedia(QString());
         }
         playAtIndex(m_mediaIndex);
         return;
     }
-    const auto time = std::int64_t(positionSliderValue() * double(m_player1.length()));
+    const auto time = std::int64_t(m_position.sliderValue() * double(m_player1.length()));
     moveBothTo(time, time);
     QPointer<ZRVPlaybackController> self(this);
     m_parts.scheduler(0.1, [self] {
@@ -447,7 +449,7 @@ void ZRVPlaybackController::jumpForward() {
     }
     m_moving = true;
     m_movingPosition = m_player1.position() + kJumpSeconds * 1000.0 / double(m_player1.length());
-    showPositionOnSliders(m_movingPosition);
+    m_position.show(m_movingPosition);
     m_player1.jumpForward(kJumpSeconds);
     syncVideoPositionDelay(0.3);
 }
@@ -460,7 +462,7 @@ void ZRVPlaybackController::jumpBackward() {
         moveBothTo(0, 0);
     } else {
         m_moving = true;
-        m_movingPosition = positionSliderValue();
+        m_movingPosition = m_position.sliderValue();
         m_player1.jumpBackward(kJumpSeconds);
         syncVideoPositionDelay(0.3);
     }
@@ -526,46 +528,21 @@ void ZRVPlaybackController::animateSwap() {
     }
 }
 
-void ZRVPlaybackController::startTimerPlayNext() {
-    scheduleWatchTick(++m_watchGeneration);
-}
-
-void ZRVPlaybackController::scheduleWatchTick(quint64 generation) {
-    QPointer<ZRVPlaybackController> self(this);
-    m_parts.scheduler(kWatchSeconds, [self, generation] {
-        if (!self || generation != self->m_watchGeneration) {
-            return;
-        }
-        self->timerPlayNext();
-        self->scheduleWatchTick(generation);
-    });
-}
-
-void ZRVPlaybackController::timerPlayNext() {
-    if (m_preparingPlayNext) {
-        return;
-    }
-    const double end = m_player2.hasMedia() ? kEndPosition : kEndPositionAlone;
-    if (m_player1.isPaused() && m_player1.position() >= end) {
-        m_preparingPlayNext = true;
-        QPointer<ZRVPlaybackController> self(this);
-        m_parts.scheduler(1.0, [self] {
-            if (self) {
-                self->playNext();
-            }
-        });
-    }
-}
-
-void ZRVPlaybackController::changeAndPlay(qint64 selectedRow) {
+void ZRVPlaybackController::changeAndPlay(const QString& path) {
+    const auto rows = m_parts.mediaListModel->rows();
+    const std::string localPath = QFile::encodeName(path).toStdString();
+    const auto selectedRow = rows->indexOfPath(localPath);
     qCInfo(zorvaPlayer).noquote() << QStringLiteral(
                                          "selectedRow=%1,mediaIndex=%2,isPlaying=%3,count=%4")
-                                         .arg(selectedRow)
+                                         .arg(selectedRow ? qint64(*selectedRow) : qint64(-1))
                                          .arg(m_mediaIndex)
                                          .arg(int(m_playInfo.isPlaying()))
-                                         .arg(qint64(m_parts.mediaList->count()));
-    if (selectedRow != m_mediaIndex) {
-        playAtIndex(selectedRow);
+                                         .arg(qint64(rows->count()));
+    if (!selectedRow) {
+        return;
+    }
+    if (!m_playingMedia || m_playingMedia->path() != localPath) {
+        playAtIndex(qint64(*selectedRow));
         return;
     }
     if (m_player1.isPaused()) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ui/ZRVPlayNextWatch.h"
+#include "app/ui/ZRVPositionDisplay.h"
 #include "app/ui/ZRVScheduler.h"
 #include "common/ZRVExecutor.h"
 #include "platform/ZRVMediaPlayer.h"
@@ -10,9 +12,9 @@
 #include <functional>
 #include <memory>
 
-class QSlider;
 class ZRVBusyIndicator;
-class ZRVMediaList;
+class ZRVMedia;
+class ZRVMediaListModel;
 class ZRVPlayInfo;
 class ZRVPlayerWindowView;
 class ZRVPresentationController;
@@ -21,29 +23,25 @@ class ZRVSidePanel;
 // The two players of one moment. The main player is the master: every seek
 // acts on it, and the second player is moved to its position shortly after.
 // Opens a recording with its telemetry, starts, pauses, seeks, jumps and
-// swaps the players, and moves on to the next recording at the end.
+// swaps the players, and moves on to the next moment at the end. Rows are
+// those the list shows, never a catalogue that a scan may have replaced.
 class ZRVPlaybackController : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr double kEndPosition = 0.998;
-    // Without a second camera the main one is watched a little earlier, as a
-    // lone file may stop just short of its last frame.
-    static constexpr double kEndPositionAlone = 0.988;
+    static constexpr double kEndPosition = ZRVPlayNextWatch::kEndPosition;
     static constexpr int kJumpSeconds = 10;
-    static constexpr double kWatchSeconds = 1.0;
     static constexpr double kStartTimeoutSeconds = 10.0;
     // How long nothing else should move the second player after both were
     // moved together or a recording was opened.
     static constexpr double kOpeningHoldSeconds = 0.5;
-    // Sliders hold integers; this many steps make the whole recording.
-    static constexpr int kSliderSteps = 10000;
+    static constexpr int kSliderSteps = ZRVPositionDisplay::kSliderSteps;
 
     struct Parts {
         ZRVMediaPlayer* player1 = nullptr;
         ZRVMediaPlayer* player2 = nullptr;
         ZRVPlayInfo* playInfo = nullptr;
-        ZRVMediaList* mediaList = nullptr;
+        const ZRVMediaListModel* mediaListModel = nullptr;
         const ZRVPlayerWindowView* view = nullptr;
         ZRVPresentationController* presentation = nullptr;
         ZRVBusyIndicator* busyIndicator = nullptr;
@@ -57,16 +55,16 @@ public:
     explicit ZRVPlaybackController(Parts parts, QObject* parent = nullptr);
 
     bool playAtIndex(qint64 index);
+    // Opens the next moment's first row; false after the last moment.
     bool playNext();
-    void changeAndPlay(qint64 selectedRow);
+    // The double-click on a row, given the file the row shows.
+    void changeAndPlay(const QString& path);
     void updateVideoUI();
     void initMediaControlView();
     bool isPlaying(const ZRVMediaPlayer& player) const;
     void stopPlay();
     void didStartPlayer();
     void didFinishPlay();
-    void startTimerPlayNext();
-    void timerPlayNext();
     void syncVideoPositionDelay(double seconds);
 
     void mediaPlayerStateChanged(ZRVMediaPlayer& player);
@@ -81,9 +79,9 @@ public:
     void jumpBackward();
 
     qint64 mediaIndex() const { return m_mediaIndex; }
-    void setMediaIndex(qint64 index) { m_mediaIndex = index; }
+    void setMediaIndex(qint64 index);
     bool waitingForPlayStart() const { return m_waitingForPlayStart; }
-    bool preparingPlayNext() const { return m_preparingPlayNext; }
+    bool preparingPlayNext() const { return m_playNextWatch->preparingPlayNext(); }
     bool moving() const { return m_moving; }
     double movingPosition() const { return m_movingPosition; }
     bool swapping() const { return m_swapping; }
@@ -99,18 +97,18 @@ signals:
     void blackBoxDataChanged(std::shared_ptr<const ZRVBlackBoxData> data);
     // The controls were reset for a recording that opens.
     void controlsReset();
+    // The file of the row that plays; empty when none does.
+    void playingMediaChanged(const QString& path);
 
 private:
-    void bindPositionSlider(QSlider* slider);
-    void showPositionOnSliders(double position);
+    void setPlayingMedia(std::shared_ptr<const ZRVMedia> media);
+    void followReloadedRows();
     void showPlayButtonImage(bool playing);
-    double positionSliderValue() const;
     void showVideoViews();
     void readTelemetry(quint64 generation);
     void startPlayers(quint64 generation, std::shared_ptr<const ZRVBlackBoxData> data);
     void watchForStart(quint64 generation);
     void giveUpStart();
-    void scheduleWatchTick(quint64 generation);
     void setLogos(bool mainIsRear, bool secondIsFront);
     void animateSwap();
     void playBoth();
@@ -120,15 +118,16 @@ private:
     ZRVMediaPlayer& m_player1;
     ZRVMediaPlayer& m_player2;
     ZRVPlayInfo& m_playInfo;
+    ZRVPositionDisplay m_position;
+    ZRVPlayNextWatch* m_playNextWatch;
     std::shared_ptr<const ZRVBlackBoxData> m_blackBoxData;
+    // The row opened, and its place among the rows now shown.
+    std::shared_ptr<const ZRVMedia> m_playingMedia;
     qint64 m_mediaIndex = -1;
     bool m_waitingForPlayStart = false;
-    bool m_preparingPlayNext = false;
     bool m_moving = false;
     double m_movingPosition = 0;
     bool m_swapping = false;
     int m_timeReportCounter = -1;
-    bool m_updatingSliders = false;
     quint64 m_openGeneration = 0;
-    quint64 m_watchGeneration = 0;
 };

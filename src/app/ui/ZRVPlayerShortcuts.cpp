@@ -12,6 +12,11 @@ ZRVPlayerShortcuts::ZRVPlayerShortcuts(QWidget* window, Actions actions, QObject
         {QKeySequence(Qt::Key_Up), actions.volumeUp},
         {QKeySequence(Qt::Key_Down), actions.volumeDown},
         {QKeySequence(Qt::Key_F), actions.toggleFullScreen},
+        {QKeySequence(Qt::CTRL | Qt::Key_Equal), actions.zoomIn},
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), actions.zoomIn},
+        {QKeySequence(Qt::CTRL | Qt::Key_Minus), actions.zoomOut},
+        {QKeySequence(Qt::Key_S), actions.swap},
+        {QKeySequence(Qt::CTRL | Qt::Key_Comma), actions.showSettingPanel},
     };
     for (const auto& [keys, action] : bindings) {
         if (!action) {

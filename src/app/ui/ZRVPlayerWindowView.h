@@ -72,10 +72,12 @@ public:
     QAbstractButton* captureButton = nullptr;
     QAbstractButton* printButton = nullptr;
     QSlider* videoPositionSlider = nullptr;
+    QLabel* playTimeField = nullptr;
     QSlider* volumeSlider = nullptr;
 
     QAbstractButton* playButtonForFullScreen = nullptr;
     QSlider* videoPositionSliderForFullScreen = nullptr;
+    QLabel* playTimeFieldForFullScreen = nullptr;
     QAbstractButton* leaveFullScreenButton = nullptr;
 
     GraphView* graphView = nullptr;

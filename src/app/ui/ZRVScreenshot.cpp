@@ -6,9 +6,12 @@
 #include "app/ui/ZRVPlayInfo.h"
 #include "app/ui/ZRVPlaybackController.h"
 #include "app/ui/ZRVPresentationController.h"
+#include "app/ui/ZRVSecondaryWindows.h"
 #include "app/ui/ZRVSidePanel.h"
+#include "settings/ui/ZRVSettingController.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QFileInfo>
 #include <QPixmap>
 #include <QScreen>
@@ -29,6 +32,25 @@ QStringList ZRVScreenshot::pathsFor(const QString& path) {
             stem + QStringLiteral("-map-playing.png"),
             stem + QStringLiteral("-zoomed.png"),
             stem + QStringLiteral("-resized.png")};
+}
+
+namespace {
+
+// The pages of the settings window, by tab, with their picture's name.
+const std::pair<int, const char*> kSettingPages[] = {
+    {0, "video"}, {2, "gps"}, {4, "motion"}, {5, "audio"}};
+
+} // namespace
+
+QStringList ZRVScreenshot::settingsPathsFor(const QString& path) {
+    const QFileInfo info(path);
+    const QString stem = info.path() + QLatin1Char('/') + info.completeBaseName();
+    QStringList paths;
+    for (const auto& [tab, name] : kSettingPages) {
+        paths.append(stem + QStringLiteral("-settings-") + QLatin1String(name) +
+                     QStringLiteral(".png"));
+    }
+    return paths;
 }
 
 void ZRVScreenshot::start(bool waitForList) {
@@ -58,8 +80,54 @@ void ZRVScreenshot::takePictures() {
     window->enterFullscreen();
     ok = grab(paths[2]) && ok;
     window->leaveFullscreen();
-    if (!ok || !m_delegate.playback()->playAtIndex(0)) {
-        emit finished(ok);
+    if (!ok) {
+        emit finished(false);
+        return;
+    }
+    takeSettingsPictures([this](bool taken) {
+        if (taken) {
+            startPlaying();
+        } else {
+            emit finished(false);
+        }
+    });
+}
+
+// The window opens as the user opens it, reads the card, and is drawn on
+// each page; it is closed again before the playing pictures are read from
+// the screen.
+void ZRVScreenshot::takeSettingsPictures(std::function<void(bool)> then) {
+    m_delegate.secondaryWindows()->showSettingPanel();
+    auto* settings =
+        qobject_cast<ZRVSettingController*>(m_delegate.secondaryWindows()->lastDialogController());
+    if (settings == nullptr) {
+        then(false);
+        return;
+    }
+    const auto shoot = [this, settings, then] {
+        bool ok = true;
+        const QStringList paths = settingsPathsFor(m_path);
+        for (std::size_t i = 0; i < std::size(kSettingPages); ++i) {
+            settings->changeViewController(kSettingPages[i].first);
+            QCoreApplication::processEvents();
+            ok = settings->window()->grab().save(paths[int(i)], "PNG") && ok;
+        }
+        settings->onCloseCmd();
+        then(ok);
+    };
+    // After the read, and after the loading sheet's last tick.
+    if (settings->targetController() != nullptr) {
+        QTimer::singleShot(800, this, shoot);
+    } else {
+        connect(
+            settings, &ZRVSettingController::pageChanged, this,
+            [this, shoot] { QTimer::singleShot(800, this, shoot); }, Qt::SingleShotConnection);
+    }
+}
+
+void ZRVScreenshot::startPlaying() {
+    if (!m_delegate.playback()->playAtIndex(0)) {
+        emit finished(true);
         return;
     }
     connect(m_delegate.playInfo(), &ZRVPlayInfo::isPlayingChanged, this, [this](bool playing) {

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QImage>
 #include <QMessageBox>
 #include <QPrinter>
@@ -36,21 +37,31 @@ bool isJpeg(const QByteArray& bytes) {
     return bytes.startsWith(QByteArray::fromRawData("\xFF\xD8\xFF", 3));
 }
 
-// libVLC writes its snapshots as PNG whatever the file is called; the
-// picture is to be a JPEG, so anything else is encoded again.
-std::optional<QByteArray> asJpeg(const QByteArray& picture) {
-    if (isJpeg(picture)) {
-        return picture;
-    }
+std::optional<QByteArray> encoded(const QByteArray& picture, const char* format, int quality) {
     const QImage image = QImage::fromData(picture);
     if (image.isNull()) {
         return std::nullopt;
     }
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "JPEG", kJpegQuality)) {
+    if (!image.save(&buffer, format, quality)) {
         return std::nullopt;
+    }
+    return bytes;
+}
+
+// libVLC writes its snapshots as PNG whatever the file is called; the
+// picture is to be a JPEG, so anything else is encoded again.
+std::optional<QByteArray> asJpeg(const QByteArray& picture) {
+    return isJpeg(picture) ? std::optional(picture) : encoded(picture, "JPEG", kJpegQuality);
+}
+
+// The saved file holds what its name says: a picture saved as .png is a
+// PNG. Any other name keeps the JPEG it was taken as.
+std::optional<QByteArray> asNamed(const QByteArray& jpeg, const QString& path) {
+    if (QFileInfo(path).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) == 0) {
+        return encoded(jpeg, "PNG", -1);
     }
     return jpeg;
 }
@@ -63,7 +74,7 @@ QRect fittedToPage(const QSize& picture, const QRect& page) {
 }
 
 QString chooseSavePath(QWidget* window) {
-    QFileDialog dialog(window, QStringLiteral("Save Settings"));
+    QFileDialog dialog(window, QStringLiteral("Save Snapshot"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setFilter(dialog.filter() | QDir::Hidden);
@@ -123,13 +134,18 @@ void ZRVSnapshotController::captureVideo() {
 }
 
 void ZRVSnapshotController::saveCopy(const QByteArray& picture, const QString& destination) {
-    if (const auto failure = writeBytes(destination, picture)) {
+    std::optional<std::string> failure =
+        "cannot encode the picture for " + nativePath(destination).string();
+    if (const auto bytes = asNamed(picture, destination)) {
+        failure = writeBytes(destination, *bytes);
+    }
+    if (failure) {
         qCWarning(zorvaPlayer).noquote() << QString::fromStdString(*failure);
         m_options.alert(m_window, QStringLiteral("ZORVA"),
                         QCoreApplication::translate("InfoPlist", "msg.capture_save_fail"));
         return;
     }
-    m_options.opener(QUrl::fromLocalFile(m_picturePath));
+    m_options.opener(QUrl::fromLocalFile(destination));
 }
 
 void ZRVSnapshotController::print() {

@@ -2,12 +2,15 @@
 #include "app/ui/ZRVAppDelegate.h"
 #include "app/ui/ZRVLanguageDefaults.h"
 #include "app/ui/ZRVScreenshot.h"
+#include "common/ui/ZRVLog.h"
 #include "common/ui/ZRVTranslator.h"
 #include "controls/TKImage.h"
 #include "platform/ZRVWebEngineSetup.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLocale>
 #include <QSettings>
@@ -20,6 +23,7 @@ int main(int argc, char** argv) {
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "xcb");
     }
+    ZRVLog::routeDiagnosticLog();
     prepareWebEngine();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zorva"));
@@ -36,10 +40,24 @@ int main(int argc, char** argv) {
                                  QStringLiteral("Folder of recordings to open, e.g. the SD card."));
     const QCommandLineOption screenshot(
         QStringLiteral("screenshot"),
-        QStringLiteral("Write pictures of the window to FILE (and FILE-map, FILE-fullscreen)."),
+        QStringLiteral("Write pictures of the window to FILE (and FILE-map, FILE-fullscreen, "
+                       "FILE-settings-video and the other settings pages)."),
         QStringLiteral("FILE"));
     parser.addOption(screenshot);
+    const QCommandLineOption card(
+        QStringLiteral("card"),
+        QStringLiteral("The camera's card is the folder DIR: a card copied to disk, or one mounted "
+                       "where the system does not report it as a USB volume. Its config.bin is "
+                       "read and saved there; no USB volume is looked up or renamed, and DIR is "
+                       "never offered for formatting. The recordings are still those of the "
+                       "folder argument."),
+        QStringLiteral("DIR"));
+    parser.addOption(card);
     parser.process(application);
+    if (parser.isSet(card) && !QFileInfo(parser.value(card)).isDir()) {
+        std::fprintf(stderr, "zorva: --card %s: not a folder\n", qPrintable(parser.value(card)));
+        return 2;
+    }
 
     const QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("ZORVA"),
                              QStringLiteral("zorva"));
@@ -51,6 +69,9 @@ int main(int argc, char** argv) {
 
     ZRVAppDelegate::Options options;
     options.initialDirectory = parser.positionalArguments().value(0);
+    if (parser.isSet(card)) {
+        options.settings.cardFolder = QDir(parser.value(card)).absolutePath();
+    }
     ZRVAppDelegate delegate(options);
     delegate.awakeFromNib();
     delegate.applicationDidFinishLaunching();

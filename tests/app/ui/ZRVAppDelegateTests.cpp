@@ -3,15 +3,18 @@
 #include "app/ui/ZRVMediaListController.h"
 #include "app/ui/ZRVMediaListModel.h"
 #include "app/ui/ZRVMediaListView.h"
+#include "app/ui/ZRVSecondaryWindows.h"
 #include "app/ui/ZRVSidePanel.h"
 #include "controls/TKThreePartImageView.h"
 #include "recording/ZRVMediaList.h"
+#include "settings/ui/ZRVSettingController.h"
 #include "support/EventLoopWait.h"
 #include "support/ZRVFakeMapView.h"
 #include "support/ZRVFakeMediaPlayer.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
@@ -20,6 +23,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUrl>
 #include <deque>
 #include <gtest/gtest.h>
@@ -76,8 +80,9 @@ TEST_F(AppDelegateTest, StartUpShowsTheListThePanelSwitchesOnlyOnAChangeAndClose
     EXPECT_TRUE(view().mediaControlBoxForFullScreen->isHidden());
     EXPECT_FALSE(view().mediaListTableView->isHidden());
     EXPECT_TRUE(view().mapContainerView->isHidden());
-    // The card windows come later; until then their buttons cannot be pressed.
-    EXPECT_FALSE(view().settingButton->isEnabled());
+    // The clock window comes later; until then its button cannot be pressed.
+    EXPECT_FALSE(view().timeSetupButton->isEnabled());
+    EXPECT_TRUE(view().settingButton->isEnabled());
     EXPECT_TRUE(view().openFolderButton->isEnabled());
     EXPECT_EQ(userDefaults().value(QStringLiteral("AppleLanguages")).toStringList(),
               QStringList{QStringLiteral("en")});
@@ -190,4 +195,28 @@ TEST(CustomWindowTests, DraggingTheBackgroundStopsAtTheTopOfTheScreen) {
     EXPECT_EQ(window.pos(), QPoint(visible.x() + 130, visible.y() + 250));
     send(QEvent::MouseMove, {10, -400}, Qt::LeftButton);
     EXPECT_EQ(window.pos(), QPoint(visible.x() + 130, visible.y()));
+}
+
+// The test run's system bus points nowhere: no UDisks2 answers, as on a
+// machine without it. The viewer still starts, and the settings open on
+// factory values.
+TEST_F(AppDelegateTest, WithoutADiskServiceCtrlCommaOpensTheSettingsOnFactoryValues) {
+    delegate->applicationDidFinishLaunching();
+    CustomWindow* window = delegate->window();
+    window->activateWindow();
+    ASSERT_TRUE(waitFor([window] { return window->isActiveWindow(); }, 2000));
+    QTest::keyClick(window, Qt::Key_Comma, Qt::ControlModifier);
+    auto* settings =
+        qobject_cast<ZRVSettingController*>(delegate->secondaryWindows()->lastDialogController());
+    ASSERT_NE(settings, nullptr);
+    ASSERT_TRUE(waitFor([settings] { return settings->targetController() != nullptr; }, 3000));
+    EXPECT_FALSE(settings->window()->windowTitle().contains(" : "));
+    EXPECT_EQ(settings->fileData().vid_enc_bitrate, 1u);
+    EXPECT_TRUE(settings->settingFilePath().isEmpty());
+
+    view().settingButton->click();
+    EXPECT_EQ(delegate->secondaryWindows()->lastDialogController(), settings)
+        << "the open window comes forward with its changes";
+    QTest::keyClick(settings->window(), Qt::Key_Escape);
+    EXPECT_FALSE(settings->window()->isVisible());
 }

@@ -5,6 +5,7 @@
 #include "app/ui/ZRVMediaListView.h"
 #include "app/ui/ZRVPlayInfo.h"
 #include "app/ui/ZRVPlaybackController.h"
+#include "recording/ZRVMediaList.h"
 #include "support/EventLoopWait.h"
 #include "support/ManualScheduler.h"
 #include "support/ZRVFakeMapView.h"
@@ -14,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFont>
 #include <QLabel>
 #include <QSettings>
 #include <QSlider>
@@ -102,7 +104,19 @@ struct PlaybackTest : ::testing::Test {
         return QFileInfo(player.media()).fileName();
     }
 
-    void pressKey(Qt::Key key) { QTest::keyClick(view().mediaListTableView, key); }
+    // The window shown and active with the list focused, as a user has it
+    // after a double-click, so that window-wide keys reach it.
+    void playFirstRowWithKeysAtHand() {
+        delegate->applicationDidFinishLaunching();
+        delegate->window()->activateWindow();
+        view().mediaListTableView->setFocus();
+        openTwoMoments();
+        playStarted(0);
+    }
+
+    void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(view().mediaListTableView, key, modifiers);
+    }
 };
 
 } // namespace
@@ -142,6 +156,8 @@ TEST_F(PlaybackTest, SeeksFromTheSliderAndShowsEveryThirdReportOfTheMainPlayer) 
     EXPECT_TRUE(playback().moving());
     EXPECT_NEAR(player1().position(), 0.5, 1e-6);
     EXPECT_NEAR(player2().position(), 0.5, 1e-6);
+    EXPECT_EQ(view().playTimeField->text(), QStringLiteral("0:30 / 1:00"));
+    EXPECT_EQ(view().playTimeFieldForFullScreen->text(), QStringLiteral("0:30 / 1:00"));
     tick(0.3);
     EXPECT_FALSE(playback().moving());
     shown.clear();
@@ -163,11 +179,7 @@ TEST_F(PlaybackTest, SeeksFromTheSliderAndShowsEveryThirdReportOfTheMainPlayer) 
 }
 
 TEST_F(PlaybackTest, KeysPlayPauseAndJumpAndJumpsMoveByTenSecondsAndStopAtTheEnds) {
-    delegate->applicationDidFinishLaunching();
-    delegate->window()->activateWindow();
-    view().mediaListTableView->setFocus();
-    openTwoMoments();
-    playStarted(0);
+    playFirstRowWithKeysAtHand();
     pressKey(Qt::Key_Space);
     EXPECT_FALSE(player1().isPlaying());
     pressKey(Qt::Key_Space);
@@ -202,6 +214,21 @@ TEST_F(PlaybackTest, KeysPlayPauseAndJumpAndJumpsMoveByTenSecondsAndStopAtTheEnd
     EXPECT_EQ(player2().time(), kLength);
 }
 
+TEST_F(PlaybackTest, CtrlPlusAndMinusZoomAsTheButtonsDoAndSSwapsTheCameras) {
+    playFirstRowWithKeysAtHand();
+    // The offscreen screen is smaller than a zoomed window, so zooming in
+    // takes the window to full screen and zooming out brings it back.
+    pressKey(Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_TRUE(delegate->window()->isFullScreen());
+    pressKey(Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_FALSE(delegate->window()->isFullScreen());
+    pressKey(Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_TRUE(delegate->window()->isFullScreen());
+
+    pressKey(Qt::Key_S);
+    EXPECT_EQ(fileName(player1()), QStringLiteral("alwa_20240101_120000_R.avi"));
+}
+
 TEST_F(PlaybackTest, SwapExchangesTheCamerasOnceAndKeepsThePosition) {
     openTwoMoments();
     playStarted(0);
@@ -233,23 +260,22 @@ TEST_F(PlaybackTest, SwapExchangesTheCamerasOnceAndKeepsThePosition) {
     EXPECT_TRUE(player1().isMuted());
 }
 
-TEST_F(PlaybackTest, TheNextRowOpensOneSecondAfterTheEndAndTheLastReplaysFromTheSlider) {
+TEST_F(PlaybackTest, TheNextMomentOpensOneSecondAfterTheEndAndTheLastReplaysFromTheSlider) {
     openTwoMoments();
-    playStarted(0);
+    playStarted(1);
     tick(kLength / 1000.0);
     EXPECT_EQ(player1().state(), ZRVMediaPlayer::State::Ended);
-    EXPECT_EQ(playback().mediaIndex(), 0);
-    tick(2.1);
     EXPECT_EQ(playback().mediaIndex(), 1);
-    EXPECT_EQ(fileName(player1()), QStringLiteral("alwa_20240101_120000_R.avi"))
-        << "one row per file: the same moment follows with the rear camera large";
-    EXPECT_EQ(fileName(player2()), QStringLiteral("alwa_20240101_120000_F.avi"));
+    tick(2.1);
+    EXPECT_EQ(playback().mediaIndex(), 2) << "the front row of the next moment, not the other "
+                                             "camera of the moment just played";
+    EXPECT_EQ(fileName(player1()), QStringLiteral("alwa_20240101_120100_F.avi"));
+    EXPECT_EQ(fileName(player2()), QStringLiteral("alwa_20240101_120100_R.avi"));
     EXPECT_TRUE(player1().isPlaying());
 
-    playback().playAtIndex(3);
     tick(kLength / 1000.0 + 3);
     ASSERT_EQ(player1().state(), ZRVMediaPlayer::State::Ended);
-    EXPECT_EQ(playback().mediaIndex(), 3) << "the last recording stays at its end";
+    EXPECT_EQ(playback().mediaIndex(), 2) << "the last moment stays at its end";
     EXPECT_FALSE(playback().playNext());
 
     view().videoPositionSlider->setValue(ZRVPlaybackController::kSliderSteps / 2);
@@ -322,10 +348,39 @@ TEST_F(PlaybackTest, DoubleClickPlaysARowAndRestartsThePausedOneFromTheStart) {
     QCoreApplication::processEvents();
     tick(5.0);
     view().playButton->click();
-    playback().changeAndPlay(2);
+    playback().changeAndPlay(player1().media());
     EXPECT_TRUE(player1().isPlaying());
     EXPECT_EQ(player1().time(), 0);
     EXPECT_EQ(player2().time(), 0);
+}
+
+// A rescan publishes its rows to the catalogue before the list shows them; a
+// double-click in between still opens the file of the row clicked.
+TEST_F(PlaybackTest, ADoubleClickOpensTheFileItsRowShowsAndThatRowStaysMarkedThroughAReload) {
+    openTwoMoments();
+    playStarted(2);
+    ZRVMediaListModel& model = *delegate->mediaListController()->model();
+    const auto marked = [&model](int row) {
+        return model.data(model.index(row, 3), Qt::FontRole).value<QFont>().bold() &&
+               !model.data(model.index(row, 3), Qt::DecorationRole).isNull();
+    };
+    EXPECT_TRUE(marked(2));
+    EXPECT_FALSE(marked(3));
+    EXPECT_EQ(view().mediaListTableView->currentIndex().row(), 2);
+
+    QFile earlier(card.filePath(QStringLiteral("DCIM/ALWAYS/alwa_20240101_115900_F.avi")));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    delegate->mediaList().setDirectoryPath(QDir(card.path()).absolutePath().toStdString());
+    ASSERT_EQ(delegate->mediaList().count(), 5u) << "published, not yet shown";
+    emit view().mediaListTableView->doubleClicked(model.index(0, 1));
+    EXPECT_EQ(fileName(player1()), QStringLiteral("alwa_20240101_120000_F.avi"));
+
+    QCoreApplication::processEvents();
+    ASSERT_EQ(model.rowCount(), 5);
+    EXPECT_EQ(playback().mediaIndex(), 1) << "the same file, one row further down";
+    EXPECT_TRUE(marked(1));
+    EXPECT_FALSE(marked(0));
+    EXPECT_FALSE(marked(3)) << "only the row that plays";
 }
 
 TEST_F(PlaybackTest, ARecordingWithoutGpsTellsTheMapOnEveryPositionAndKeepsTheSpeedText) {

@@ -119,7 +119,8 @@ private:
     QtMessageHandler m_previousHandler = nullptr;
 };
 
-TEST_F(ZRVSnapshotControllerTest, CaptureWhilePlayingReplacesTheChosenFileAndOpensThePicture) {
+TEST_F(ZRVSnapshotControllerTest,
+       CaptureWhilePlayingSavesInTheFormatTheNameSaysAndOpensTheSavedFile) {
     const QString temporary = ZRVSnapshotController::temporaryPicturePath();
     controller->captureVideo();
     openFake();
@@ -136,9 +137,16 @@ TEST_F(ZRVSnapshotControllerTest, CaptureWhilePlayingReplacesTheChosenFileAndOpe
 
     savePath = QString::fromStdString(documents.write("zorva_capture.png", "old").string());
     controller->captureVideo();
-    EXPECT_EQ(readAll(savePath), readAll(temporary));
-    EXPECT_EQ(QImage(savePath, "JPEG").size(), QSize(640, 360));
-    EXPECT_EQ(opened, std::vector{QUrl::fromLocalFile(temporary)});
+    EXPECT_TRUE(readAll(savePath).startsWith("\x89PNG")) << "a .png name gets PNG data";
+    EXPECT_EQ(QImage(savePath, "PNG").size(), QSize(640, 360));
+    EXPECT_EQ(opened, std::vector{QUrl::fromLocalFile(savePath)}) << "the file saved opens";
+
+    for (const char* name : {"shot.jpg", "shot.JPEG"}) {
+        savePath = inDocuments(QString::fromLatin1(name));
+        controller->captureVideo();
+        EXPECT_EQ(readAll(savePath), readAll(temporary)) << name;
+    }
+    EXPECT_EQ(opened.back(), QUrl::fromLocalFile(savePath));
     EXPECT_TRUE(alerts.isEmpty());
 }
 
@@ -231,7 +239,7 @@ TEST_F(ZRVSnapshotControllerTest, PrintsOnePageFittedAndCentredAndLogsRefusalsIn
 }
 
 // libVLC writes every snapshot as PNG, whatever the name; these check that
-// what reaches the user is JPEG all the same.
+// what reaches the user is what the name says all the same.
 class ZRVSnapshotControllerVlcTest : public ZRVSnapshotControllerTest {
 protected:
     static void SetUpTestSuite() {
@@ -247,18 +255,18 @@ protected:
     ZRVVlcMediaPlayer vlc;
 };
 
-TEST_F(ZRVSnapshotControllerVlcTest, SavedUnderTheProposedNameTheFileHoldsAJpegFrame) {
+TEST_F(ZRVSnapshotControllerVlcTest, TheTemporaryPictureIsAJpegAndTheProposedNameGetsAPngFrame) {
     ASSERT_FALSE(front.isEmpty());
     vlc.setMedia(front);
     vlc.play();
     ASSERT_TRUE(waitFor([this] { return vlc.isPlaying() && vlc.time() > 500; }, 5000));
     savePath = inDocuments(QString::fromLatin1(ZRVSnapshotController::kProposedSaveName));
     controller->captureVideo();
+    const QByteArray taken = readAll(ZRVSnapshotController::temporaryPicturePath());
+    ASSERT_TRUE(taken.startsWith("\xFF\xD8")) << taken.left(8).toHex().toStdString();
     const QByteArray saved = readAll(savePath);
-    ASSERT_TRUE(saved.startsWith("\xFF\xD8")) << saved.left(8).toHex().toStdString();
-    EXPECT_EQ(QImage::fromData(saved, "JPEG").size(), QSize(640, 360));
-    EXPECT_EQ(opened,
-              std::vector{QUrl::fromLocalFile(ZRVSnapshotController::temporaryPicturePath())});
+    ASSERT_TRUE(saved.startsWith("\x89PNG")) << saved.left(8).toHex().toStdString();
+    EXPECT_EQ(QImage::fromData(saved, "PNG").size(), QSize(640, 360));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDirIterator>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSettings>
@@ -159,9 +160,11 @@ TEST(ZRVLanguageDefaultsTests, LogsPreferredLanguagesAndStoresEnglishForTheNextS
     EXPECT_EQ(ZRVLanguageDefaults::preferredLanguages(settings, system), system);
 
     loggedLines.clear();
+    QLoggingCategory::setFilterRules(QStringLiteral("zorva.player.info=true"));
     const QtMessageHandler previous = qInstallMessageHandler(collect);
     ZRVLanguageDefaults::applicationDidFinishLaunching(settings, system);
     qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules(QString());
     EXPECT_EQ(loggedLines, (QStringList{QStringLiteral("SUPPORT_LANGUAGE=ko"),
                                         QStringLiteral("SUPPORT_LANGUAGE=en")}));
     EXPECT_EQ(ZRVLanguageDefaults::preferredLanguages(settings, system),
