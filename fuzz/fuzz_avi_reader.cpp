@@ -11,11 +11,12 @@
 #include <cstring>
 #include <vector>
 
-// Reads the input as a recording from memory and compares the result with a
-// plain walk over the bytes that takes one index entry at a time, so the
-// block-wise index reading and its stopping rules are checked on every input.
-// Also checks what holds for any file: the lists agree in length and a second
-// read gives the same lists.
+// Reads the input as a recording from memory, through its index, and
+// compares the result with a plain walk over the bytes that takes one index
+// entry at a time, so the block-wise index reading and its stopping rules are
+// checked on every input. Also checks what holds for any file: the lists
+// agree in length and a second read gives the same lists. Reading without
+// the index is fuzz_avi_recovery's.
 
 namespace {
 
@@ -87,9 +88,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    constexpr auto kIndex = ZRVBlackBoxData::ChunkSource::index;
     ZRVBlackBoxData reader;
     std::FILE* file = openInMemory(data, size);
-    const bool read = reader.extractStreamInformation(file);
+    const bool read = reader.extractStreamInformation(file, kIndex);
     if (file != nullptr) {
         std::fclose(file);
     }
@@ -121,7 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto fixes = reader.nmeaFixes();
     const auto lined = reader.gpsData();
     file = openInMemory(data, size);
-    reader.extractStreamInformation(file);
+    reader.extractStreamInformation(file, kIndex);
     std::fclose(file);
     if (!(reader.nmeaFixes() == fixes) || !(reader.gpsData() == lined)) {
         std::abort();

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -88,10 +89,40 @@ bool writeRecording(const std::filesystem::path& path, bool withAudio, bool oddi
     return !error;
 }
 
-bool writeText(const std::filesystem::path& path, std::string_view text) {
+Bytes readBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+bool writeBytes(const std::filesystem::path& path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(out);
+}
+
+// What a camera that loses power leaves: the recording cut inside the 'movi'
+// list, right before its index or inside the index, and cut before the index
+// with the sizes in the header still as they were when the file was opened.
+bool writeCutRecordings(const std::filesystem::path& intactPath,
+                        const std::filesystem::path& folder) {
+    const Bytes intact = readBytes(intactPath);
+    const std::size_t moviEnd = 14140 + ByteOrder::readLE32(&intact[14136]);
+    const auto cut = [&](std::size_t length) {
+        return Bytes(intact.begin(), intact.begin() + static_cast<std::ptrdiff_t>(length));
+    };
+    Bytes firstHeader = cut(moviEnd);
+    ByteOrder::writeLE32(&firstHeader[4], 0);
+    ByteOrder::writeLE32(&firstHeader[14136], 4);
+    return writeBytes(folder / "intact.avi", intact) &&
+           writeBytes(folder / "cut_in_movi.avi", cut((14144 + moviEnd) / 2 + 1)) &&
+           writeBytes(folder / "cut_before_index.avi", cut(moviEnd)) &&
+           writeBytes(folder / "cut_in_index.avi", cut((moviEnd + intact.size()) / 2)) &&
+           writeBytes(folder / "first_header.avi", firstHeader);
+}
+
+bool writeText(const std::filesystem::path& path, std::string_view text) {
+    return writeBytes(path, Bytes(text.begin(), text.end()));
 }
 
 } // namespace
@@ -103,13 +134,16 @@ int main(int argc, char** argv) {
     }
     const std::filesystem::path seeds = argv[1];
     const auto avi = seeds / "fuzz_avi_reader";
+    const auto recovery = seeds / "fuzz_avi_recovery";
     const auto nmea = seeds / "fuzz_nmea_parser";
-    std::filesystem::create_directories(avi);
-    std::filesystem::create_directories(nmea);
+    for (const auto& folder : {avi, recovery, nmea}) {
+        std::filesystem::create_directories(folder);
+    }
 
     bool written = writeRecording(avi / "with_audio.avi", true, false) &&
                    writeRecording(avi / "without_audio.avi", false, false) &&
-                   writeRecording(avi / "oddities.avi", true, true);
+                   writeRecording(avi / "oddities.avi", true, true) &&
+                   writeCutRecordings(avi / "with_audio.avi", recovery);
     written = written && writeText(nmea / "second.txt", kSecond) &&
               writeText(nmea / "combined_second.txt", kCombinedSecond);
     std::size_t line = 0;

@@ -205,6 +205,12 @@ def make_playing_mark():
     write("list_playing", svg(13, 13, '<path d="M3.5 2.2v8.6a.7.7 0 0 0 1.1.6l6.9-4.3'
                                       'a.7.7 0 0 0 0-1.2L4.6 1.6a.7.7 0 0 0-1.1.6z" '
                                       f'fill="{GLYPH_BRIGHT}"/>'))
+    # A warning triangle: the recording ends short of its index.
+    write("list_cut_short", svg(13, 13, '<path d="M6.5 1.2 12.3 11.6H.7z" '
+                                        f'fill="{MODE_COLOURS["motion"]}"/>'
+                                        '<path d="M6.5 4.6v3.6M6.5 9.4v.9" '
+                                        f'stroke="{INK}" stroke-width="1.4" '
+                                        'stroke-linecap="round"/>'))
 
 
 # --- nine-part video frames and camera logos --------------------------------

@@ -152,6 +152,10 @@
         <translation>Recordings</translation>
     </message>
     <message>
+        <source>list.cut_short</source>
+        <translation>Cut short: this recording ends without its index, as when the camera loses power. %1 records of its drive were recovered.</translation>
+    </message>
+    <message>
         <source>side.map</source>
         <translation>Map</translation>
     </message>

@@ -152,6 +152,10 @@
         <translation>녹화 목록</translation>
     </message>
     <message>
+        <source>list.cut_short</source>
+        <translation>잘린 녹화: 카메라 전원이 끊길 때처럼 인덱스 없이 끝난 파일입니다. 주행 기록 %1개를 복구했습니다.</translation>
+    </message>
+    <message>
         <source>side.map</source>
         <translation>지도</translation>
     </message>

@@ -25,7 +25,9 @@ const char* const kUsage =
     "the last moment): the G-sensor read-outs, speed, HDOP, satellites and\n"
     "the marker's latitude and longitude as handed to the map.\n"
     "\n"
-    "  --json   one object; otherwise one \"name<TAB>text\" line per read-out\n";
+    "  --json   one object; otherwise one \"name<TAB>text\" line per read-out\n"
+    "\n"
+    "A recording cut short is read as telemetry reads it (see its --help).\n";
 
 std::optional<double> finiteNumber(std::string_view text) {
     double value = 0;

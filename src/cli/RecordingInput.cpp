@@ -13,5 +13,9 @@ bool readRecordingTelemetry(const std::string& command, const std::string& path,
         std::cerr << "zorva-tool " << command << ": " << path << ": not a readable AVI recording\n";
         return false;
     }
+    if (telemetry.recoveredWithoutIndex()) {
+        std::cerr << "recovered " << telemetry.recoveredRecordCount()
+                  << " records from a recording without index\n";
+    }
     return true;
 }

@@ -21,7 +21,10 @@ const char* const kHelp =
     "  --json  {\"header_count\": N, \"records\": [{column: text, ...}, ...]}\n"
     "\n"
     "A header that counts more records than the file holds is reported on stderr;\n"
-    "the records present are shown all the same.\n";
+    "the records present are shown all the same. So is the number of records whose\n"
+    "date or time cannot be (month outside 1-12, day outside 1-31, hour 24 or more,\n"
+    "minute or second 60 or more); when the file holds records and none is\n"
+    "plausible, it is likely no driving-record file, and the exit status is 1.\n";
 
 // Column names for scripts: the last part of each title key ("date" of
 // "setting.flashdata.date"), and X, Y, Z as they are.
@@ -113,5 +116,17 @@ int runRecordsCommand(const std::vector<std::string>& arguments) {
     } else {
         printTable(file);
     }
-    return ExitCode::success;
+
+    long implausible = 0;
+    for (long row = 0; row < file.numberOfRows(); ++row) {
+        implausible += file.record(row)->hasPlausibleTime() ? 0 : 1;
+    }
+    if (implausible == 0) {
+        return ExitCode::success;
+    }
+    std::cerr << "zorva-tool records: " << args.positionals().front() << ": " << implausible
+              << " of " << file.numberOfRows()
+              << " records have an implausible date or time (month outside 1-12, day outside "
+                 "1-31, hour 24 or more, minute or second 60 or more)\n";
+    return implausible == file.numberOfRows() ? ExitCode::badInput : ExitCode::success;
 }

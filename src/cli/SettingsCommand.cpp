@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string kShowUsage = "usage: zorva-tool settings show FILE [--json]\n";
-const std::string kSetUsage = "usage: zorva-tool settings set FILE NAME=VALUE ...\n";
+const std::string kSetUsage = "usage: zorva-tool settings set FILE NAME=VALUE ... [--force]\n";
 const std::string kResetUsage = "usage: zorva-tool settings reset FILE\n";
 const std::string kNewUsage = "usage: zorva-tool settings new FILE [--timezone auto|INDEX]\n";
 const std::string kUsage = kShowUsage + kSetUsage + kResetUsage + kNewUsage;
@@ -32,7 +32,11 @@ const char* const kSetHelp =
     "edits, only values a page offers, texts that keep the plate and Wi-Fi rules.\n"
     "Numbers are stored values (thresholds in hundredths of g; masks may be 0x...).\n"
     "When any pair is refused nothing is written. Then the plate flag and checksum\n"
-    "are set and the file is replaced safely.\n";
+    "are set and the file is replaced safely.\n"
+    "\n"
+    "  --force  also change a file whose checksum does not match its contents\n"
+    "           (refused otherwise: such a file may be damaged, and a fresh\n"
+    "           checksum would hide that)\n";
 const char* const kResetHelp =
     "Puts the factory values into an existing settings file, keeping time_gmt,\n"
     "summer_time and Brightness1.\n";
@@ -119,7 +123,7 @@ int runSet(const std::vector<std::string>& arguments) {
     const std::string command = "settings set";
     auto parsed = parse(arguments,
                         {.valueOptions = {},
-                         .flags = {},
+                         .flags = {"--force"},
                          .minPositionals = 2,
                          .maxPositionals = std::numeric_limits<std::size_t>::max()},
                         command, kSetUsage, kSetHelp);
@@ -130,6 +134,13 @@ int runSet(const std::vector<std::string>& arguments) {
     auto record = load(positionals[0], command);
     if (!record) {
         return ExitCode::badInput;
+    }
+    if (record->checksum != computeSettingChecksum(*record) &&
+        !parsed.arguments.hasFlag("--force")) {
+        return reportBadInput(command, positionals[0] +
+                                           ": the checksum does not match the contents, so the "
+                                           "file may be damaged; nothing written (--force writes "
+                                           "it all the same, with a new checksum)");
     }
     const std::vector<std::string> pairs(positionals.begin() + 1, positionals.end());
     const auto refusals = applySettingAssignments(*record, pairs);

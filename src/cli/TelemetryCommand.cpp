@@ -14,7 +14,7 @@
 namespace {
 
 const char* const kUsage =
-    "usage: zorva-tool telemetry FILE [--format json|csv|gpx|geojson|summary]\n"
+    "usage: zorva-tool telemetry FILE [--format json|csv|gpx|kml|geojson|summary]\n"
     "\n"
     "Reads the G-sensor samples, GPS records and NMEA fixes that the camera\n"
     "stored in a recording.\n"
@@ -22,10 +22,15 @@ const char* const kUsage =
     "  json     (default) {\"gsensors\": [[x,y,z],...], \"gps\": [...], \"fixes\": [...]}:\n"
     "           the samples, the GPS records lined up with the samples, and one\n"
     "           decoded fix per NMEA sentence, values as stored\n"
-    "  csv, gpx, geojson\n"
+    "  csv, gpx, kml, geojson\n"
     "           the drive as a track: one point per GPS record, signed decimal\n"
-    "           degrees, UTC time and speed in km/h\n"
-    "  summary  counts and the start and end of the track, for people\n";
+    "           degrees, UTC time and speed in km/h (GPX also gives satellites\n"
+    "           and HDOP; KML is for Google Earth and has no speed)\n"
+    "  summary  counts and the start and end of the track, for people\n"
+    "\n"
+    "A recording cut short (its index lost or cut off) is read chunk by chunk\n"
+    "instead; stderr then says \"recovered N records from a recording without\n"
+    "index\" and the exit status stays 0.\n";
 
 std::string character(char c) {
     return std::string(1, c);
@@ -104,6 +109,7 @@ int runTelemetryCommand(const std::vector<std::string>& arguments) {
     const std::map<std::string, TrackWriter::Format> trackFormats = {
         {"csv", TrackWriter::Format::csv},
         {"gpx", TrackWriter::Format::gpx},
+        {"kml", TrackWriter::Format::kml},
         {"geojson", TrackWriter::Format::geoJson},
     };
     if (args.usageError()) {

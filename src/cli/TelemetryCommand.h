@@ -3,5 +3,5 @@
 #include <string>
 #include <vector>
 
-// zorva-tool telemetry FILE [--format json|csv|gpx|geojson|summary]
+// zorva-tool telemetry FILE [--format json|csv|gpx|kml|geojson|summary]
 int runTelemetryCommand(const std::vector<std::string>& arguments);

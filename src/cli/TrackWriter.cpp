@@ -2,6 +2,7 @@
 
 #include "cli/JsonWriter.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -52,6 +53,9 @@ void TrackWriter::write(std::ostream& out, Format format, const std::string& nam
     case Format::gpx:
         writeGpx(out, name, track);
         break;
+    case Format::kml:
+        writeKml(out, name, track);
+        break;
     case Format::geoJson:
         writeGeoJson(out, name, track);
         break;
@@ -83,6 +87,12 @@ void TrackWriter::writeGpx(std::ostream& out, const std::string& name,
         if (point.utc) {
             out << "<time>" << timeText(point) << "</time>";
         }
+        if (point.satellites) {
+            out << "<sat>" << *point.satellites << "</sat>";
+        }
+        if (point.hdop) {
+            out << "<hdop>" << fixed(*point.hdop, 2) << "</hdop>";
+        }
         out << "<extensions><gpxtpx:TrackPointExtension><gpxtpx:speed>"
             << fixed(point.speedKmh / 3.6, 2)
             << "</gpxtpx:speed></gpxtpx:TrackPointExtension></extensions></trkpt>\n";
@@ -90,6 +100,52 @@ void TrackWriter::writeGpx(std::ostream& out, const std::string& name,
     out << "    </trkseg>\n"
            "  </trk>\n"
            "</gpx>\n";
+}
+
+// Google Earth plays a gx:Track along its times; a drive with a point
+// before the first time was received is drawn as a plain line instead, since
+// a gx:Track needs a time for every point.
+void TrackWriter::writeKml(std::ostream& out, const std::string& name,
+                           const std::vector<ZRVTrackPoint>& track) {
+    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<kml xmlns=\"http://www.opengis.net/kml/2.2\""
+           " xmlns:gx=\"http://www.google.com/kml/ext/2.2\">\n"
+           "  <Document>\n"
+           "    <name>"
+        << xmlEscaped(name)
+        << "</name>\n"
+           "    <Style id=\"drive\"><LineStyle><color>ff0000ff</color><width>4</width>"
+           "</LineStyle></Style>\n";
+    if (!track.empty()) {
+        out << "    <Placemark>\n"
+               "      <name>"
+            << xmlEscaped(name)
+            << "</name>\n"
+               "      <styleUrl>#drive</styleUrl>\n";
+        const auto coordinates = [&](const ZRVTrackPoint& point, char separator) {
+            return fixed(point.longitude, 7) + separator + fixed(point.latitude, 7) + separator +
+                   "0";
+        };
+        if (std::all_of(track.begin(), track.end(), [](const auto& point) { return point.utc; })) {
+            out << "      <gx:Track>\n";
+            for (const ZRVTrackPoint& point : track) {
+                out << "        <when>" << timeText(point) << "</when>\n";
+            }
+            for (const ZRVTrackPoint& point : track) {
+                out << "        <gx:coord>" << coordinates(point, ' ') << "</gx:coord>\n";
+            }
+            out << "      </gx:Track>\n";
+        } else {
+            out << "      <LineString><tessellate>1</tessellate><coordinates>\n";
+            for (const ZRVTrackPoint& point : track) {
+                out << "        " << coordinates(point, ',') << "\n";
+            }
+            out << "      </coordinates></LineString>\n";
+        }
+        out << "    </Placemark>\n";
+    }
+    out << "  </Document>\n"
+           "</kml>\n";
 }
 
 void TrackWriter::writeGeoJson(std::ostream& out, const std::string& name,

@@ -191,6 +191,13 @@ void ZRVVlcMediaPlayer::setMedia(const QString& path) {
     if (!path.isEmpty()) {
         media = libvlc_media_new_path(instance(), QFile::encodeName(path).constData());
     }
+    if (media != nullptr) {
+        // A recording cut short by a power loss has no index, or half of
+        // one. Without it libVLC would ask what to do; rebuilding it when
+        // needed plays the file to its last complete frame and leaves
+        // intact files as they are.
+        libvlc_media_add_option(media, ":avi-index=3");
+    }
     libvlc_media_player_set_media(m_player, media);
     if (m_frameOutput != nullptr) {
         m_frameOutput->setMedia(media);

@@ -2,52 +2,37 @@
 
 #include "common/ByteOrder.h"
 #include "common/DiagnosticLog.h"
+#include "recording/StdioRead.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>
-#include <limits>
 #include <string_view>
+
+using StdioRead::readAt;
 
 namespace {
 
 constexpr std::string_view kLogCategory = "zorva.recording";
 
-// The camera always puts the 'movi' list at the same place, so its size field
-// and, right after the list, the legacy index are found without parsing the
-// headers.
-constexpr std::uint64_t kMoviSizeOffset = 14136;
-constexpr std::uint64_t kIndexStartAfterMoviSize = 14148;
-// Index offsets count from the 'movi' identifier; the chunk data follows the
-// chunk's identifier and size.
-constexpr std::uint64_t kChunkDataAfterIndexOffset = 14148;
-
-constexpr std::size_t kIndexEntrySize = 16;
-// Reading the index in large blocks instead of entry by entry is what makes
-// opening a recording fast; 64 KiB keeps the buffer small.
-constexpr std::size_t kIndexBlockSize = 4096 * kIndexEntrySize;
 // "02sb" chunks larger than this are GPS records, the others G-sensor records.
 constexpr std::uint32_t kLargestGSensorChunk = 32;
 
 constexpr float kCountsPerG = 256.0f;
 
-// Reads up to `size` bytes at `position`; a position that cannot be reached
-// reads nothing.
-std::size_t readAt(std::FILE* file, std::uint64_t position, unsigned char* out, std::size_t size) {
-    if (position > static_cast<std::uint64_t>(std::numeric_limits<long>::max()) ||
-        std::fseek(file, static_cast<long>(position), SEEK_SET) != 0) {
-        return 0;
+// Whether `walked` holds a chunk that `indexed` does not list.
+bool findsMore(const std::vector<ZRVAviDataChunk>& walked,
+               const std::vector<ZRVAviDataChunk>& indexed) {
+    std::vector<std::uint64_t> listed;
+    listed.reserve(indexed.size());
+    for (const ZRVAviDataChunk& chunk : indexed) {
+        listed.push_back(chunk.dataPosition);
     }
-    return std::fread(out, 1, size, file);
-}
-
-std::uint64_t lengthOf(std::FILE* file) {
-    if (std::fseek(file, 0, SEEK_END) != 0) {
-        return 0;
-    }
-    const long end = std::ftell(file);
-    return end > 0 ? static_cast<std::uint64_t>(end) : 0;
+    std::sort(listed.begin(), listed.end());
+    return std::any_of(walked.begin(), walked.end(), [&](const ZRVAviDataChunk& chunk) {
+        return !std::binary_search(listed.begin(), listed.end(), chunk.dataPosition);
+    });
 }
 
 } // namespace
@@ -66,7 +51,7 @@ bool ZRVBlackBoxData::extractStreamInformation(const char* path) {
     return read;
 }
 
-bool ZRVBlackBoxData::extractStreamInformation(std::FILE* file) {
+bool ZRVBlackBoxData::extractStreamInformation(std::FILE* file, ChunkSource source) {
     DiagnosticLog::write(kLogCategory, "#############################   START");
     clear();
     if (file == nullptr) {
@@ -79,20 +64,17 @@ bool ZRVBlackBoxData::extractStreamInformation(std::FILE* file) {
         return false;
     }
     const std::uint64_t riffEnd = std::uint64_t{ByteOrder::readLE32(riff.data() + 4)} + 8;
-    const std::uint64_t fileLength = lengthOf(file);
-
-    // A file too short for the size field reads it as 0 (or partly), which
-    // puts the index past the end: no records.
-    std::array<unsigned char, 4> moviSizeBytes{};
-    readAt(file, kMoviSizeOffset, moviSizeBytes.data(), moviSizeBytes.size());
-    const std::uint32_t moviSize = ByteOrder::readLE32(moviSizeBytes.data());
-    const std::uint64_t indexStart = moviSize + kIndexStartAfterMoviSize;
+    const ZRVAviChunkFinder finder(file, riffEnd, StdioRead::lengthOf(file));
+    const std::uint32_t moviSize = finder.moviSize();
+    const std::uint64_t indexStart = finder.indexStart();
     char where[64];
     std::snprintf(where, sizeof where, "Listmovsize=0x%x IdxAddr=0x%llx", moviSize,
                   static_cast<unsigned long long>(indexStart));
     DiagnosticLog::write(kLogCategory, where);
 
-    walkIndex(file, indexStart, riffEnd, fileLength);
+    for (const ZRVAviDataChunk& chunk : chunksToRead(finder, source)) {
+        readRecord(file, chunk.dataPosition, chunk.size);
+    }
     if (!m_gpsRecords.empty()) {
         lineUpGpsRecords();
     }
@@ -100,48 +82,35 @@ bool ZRVBlackBoxData::extractStreamInformation(std::FILE* file) {
     return true;
 }
 
-// Gives exactly what reading the index one 16-byte entry at a time would give,
-// including where the walk stops: past the RIFF end, at the file's end, or
-// after a record read that found nothing. An entry cut off by the end of the
-// file reads its missing bytes as 0.
-void ZRVBlackBoxData::walkIndex(std::FILE* file, std::uint64_t indexStart, std::uint64_t riffEnd,
-                                std::uint64_t fileLength) {
-    std::vector<unsigned char> block(kIndexBlockSize);
-    std::uint64_t blockStart = indexStart;
-    std::size_t blockFill = 0;
-    std::uint64_t position = indexStart;
-    for (;;) {
-        if (position + kIndexEntrySize > blockStart + blockFill) {
-            blockStart = position;
-            blockFill = readAt(file, position, block.data(), block.size());
-        }
-        const auto available = static_cast<std::size_t>(
-            std::min<std::uint64_t>(kIndexEntrySize, blockStart + blockFill - position));
-        std::array<unsigned char, kIndexEntrySize> entry{};
-        std::copy_n(block.begin() + static_cast<std::ptrdiff_t>(position - blockStart), available,
-                    entry.begin());
-
-        std::size_t lastRead = std::min<std::size_t>(available, 4);
-        if (available >= 4 && std::memcmp(entry.data(), "02sb", 4) == 0) {
-            const std::uint32_t offset = ByteOrder::readLE32(entry.data() + 8);
-            const std::uint32_t size = ByteOrder::readLE32(entry.data() + 12);
-            lastRead = readRecord(file, offset + kChunkDataAfterIndexOffset, size);
-        }
-
-        position += kIndexEntrySize;
-        if (position > riffEnd || lastRead == 0 || position >= fileLength) {
-            break;
-        }
+// The walk is only made when the index may have lost chunks, and only used
+// when it found one, so a recording whose index lists every "02sb" chunk
+// reads as it always has, with the index's quirks.
+std::vector<ZRVAviDataChunk> ZRVBlackBoxData::chunksToRead(const ZRVAviChunkFinder& finder,
+                                                           ChunkSource source) {
+    if (source == ChunkSource::moviList) {
+        std::vector<ZRVAviDataChunk> walked = finder.listFromMoviList();
+        m_recoveredRecordCount = walked.size();
+        return walked;
     }
+    ZRVAviChunkFinder::IndexListing listing = finder.listFromIndex();
+    if (source == ChunkSource::index || listing.coversMoviList) {
+        return std::move(listing.chunks);
+    }
+    std::vector<ZRVAviDataChunk> walked = finder.listFromMoviList();
+    if (!findsMore(walked, listing.chunks)) {
+        return std::move(listing.chunks);
+    }
+    m_recoveredRecordCount = walked.size();
+    return walked;
 }
 
 // Records are used as read, valid tag and stamp or not; a short read leaves
-// the rest of the record zero. Returns the number of bytes read.
-std::size_t ZRVBlackBoxData::readRecord(std::FILE* file, std::uint64_t dataPosition,
-                                        std::uint32_t indexSize) {
-    if (indexSize > kLargestGSensorChunk) {
+// the rest of the record zero.
+void ZRVBlackBoxData::readRecord(std::FILE* file, std::uint64_t dataPosition,
+                                 std::uint32_t chunkSize) {
+    if (chunkSize > kLargestGSensorChunk) {
         ZRVAviGpsData::Bytes record{};
-        const std::size_t read = readAt(file, dataPosition, record.data(), record.size());
+        readAt(file, dataPosition, record.data(), record.size());
         // nLen comes from the card and is not trusted to stay inside RawData.
         const auto textLength =
             std::min<std::size_t>(ByteOrder::readLE32(record.data() + 8), kAviGpsRawDataSize);
@@ -149,13 +118,12 @@ std::size_t ZRVBlackBoxData::readRecord(std::FILE* file, std::uint64_t dataPosit
                   textLength);
         m_gpsRecords.emplace_back(record);
         m_fixCountAfterGpsRecord.push_back(m_NMEAs.size());
-        return read;
+        return;
     }
     ZRVAviGSensorData::Bytes record{};
-    const std::size_t read = readAt(file, dataPosition, record.data(), record.size());
+    readAt(file, dataPosition, record.data(), record.size());
     m_vGSensorData.emplace_back(record);
     parseGSensor(record.data(), record.size());
-    return read;
 }
 
 // Each GPS record claims the samples from the cursor up to and including the
@@ -188,6 +156,7 @@ void ZRVBlackBoxData::clear() {
     m_vGpsData.clear();
     m_gpsRecords.clear();
     m_fixCountAfterGpsRecord.clear();
+    m_recoveredRecordCount = 0;
 }
 
 bool ZRVBlackBoxData::parseNMEA(char* buffer, std::size_t bufferSize) {

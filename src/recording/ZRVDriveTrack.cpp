@@ -47,8 +47,14 @@ std::vector<ZRVTrackPoint> ZRVDriveTrack::fromTelemetry(const ZRVBlackBoxData& t
                              : std::round(record.fSpeed * kKilometresPerMile * 10) / 10;
         point.timestampMs = record.nTimestamp;
         point.recordIndex = i;
-        if (fix != nullptr && isCalendarTime(fix->Now)) {
-            point.utc = fix->Now;
+        if (fix != nullptr) {
+            if (isCalendarTime(fix->Now)) {
+                point.utc = fix->Now;
+            }
+            point.satellites = fix->SatelliteUsedCount;
+            if (std::isfinite(fix->HDOP) && fix->HDOP > 0) {
+                point.hdop = fix->HDOP;
+            }
         }
         track.push_back(point);
     }

@@ -17,7 +17,11 @@ struct ZRVTrackPoint {
     double speedKmh = 0;
     std::uint32_t timestampMs = 0;  // the camera's running clock
     std::optional<_SYSTEMTIME> utc; // from the fixes decoded so far; none until an RMC set it
-    std::size_t recordIndex = 0;    // of the GPS record in file order
+    // Satellites used and HDOP of the fix decoded up to this record; none
+    // before the first sentence, and no HDOP while no sentence has given one.
+    std::optional<std::uint32_t> satellites;
+    std::optional<double> hdop;
+    std::size_t recordIndex = 0; // of the GPS record in file order
 };
 
 // The drive of one recording as a track: one point per GPS record, in file

@@ -16,6 +16,11 @@ void writeSigned16(unsigned char* p, std::int16_t v) {
 
 } // namespace
 
+bool ZRVDriveRecord::hasPlausibleTime() const {
+    return month >= 1 && month <= 12 && day >= 1 && day <= 31 && hour < 24 && minute < 60 &&
+           second < 60;
+}
+
 ZRVDriveRecord ZRVDriveRecord::fromBytes(std::span<const unsigned char, kSize> bytes) {
     const unsigned char* p = bytes.data();
     ZRVDriveRecord record;

@@ -33,6 +33,12 @@ struct ZRVDriveRecord {
     std::int16_t gSensorZ = 0;
     std::int16_t batteryTenths = 0; // tenths of a volt
 
+    // Whether the date and time could be a moment the camera logged: month
+    // 1 to 12, day 1 to 31, hour below 24, minute and second below 60. The
+    // table shows every record as it is; this tells a driving-record file
+    // from bytes of some other kind.
+    bool hasPlausibleTime() const;
+
     static ZRVDriveRecord fromBytes(std::span<const unsigned char, kSize> bytes);
     std::array<unsigned char, kSize> toBytes() const;
 };

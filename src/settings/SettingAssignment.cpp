@@ -136,11 +136,15 @@ std::vector<SettingRefusal> applySettingAssignments(_FILEDATA& record,
         }
         assignNumber(updated, *field, *number);
     }
+    // The page stops at the first failure; here a bad name and a bad
+    // password are both reported, so that one more try can mend both.
     if (wifiChanged) {
-        const auto key = validateWifiTexts(SettingField::find("wifi_ssid")->text(updated),
-                                           SettingField::find("wifi_password")->text(updated));
-        if (key) {
-            refusals.push_back(wifiRefusal(*key));
+        for (const auto& key :
+             {validateWifiName(SettingField::find("wifi_ssid")->text(updated)),
+              validateWifiPassword(SettingField::find("wifi_password")->text(updated))}) {
+            if (key) {
+                refusals.push_back(wifiRefusal(*key));
+            }
         }
     }
     if (refusals.empty()) {

@@ -22,12 +22,23 @@ bool validString(std::string_view text) {
 }
 
 std::optional<std::string> validateWifiTexts(std::string_view name, std::string_view password) {
+    if (auto failure = validateWifiName(name)) {
+        return failure;
+    }
+    return validateWifiPassword(password);
+}
+
+std::optional<std::string> validateWifiName(std::string_view name) {
     if (characterCount(name) < kMinimumNameLength) {
         return "setting.aux.ssid_length";
     }
     if (!validString(name)) {
         return "setting.aux.ssid_invalid";
     }
+    return std::nullopt;
+}
+
+std::optional<std::string> validateWifiPassword(std::string_view password) {
     if (characterCount(password) < kMinimumPasswordLength) {
         return "setting.aux.password_length";
     }

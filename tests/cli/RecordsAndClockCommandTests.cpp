@@ -63,6 +63,33 @@ TEST(RecordsCommand, ShortFileShowsTheRecordsPresentAndUnreadableFilesAreRefused
     EXPECT_EQ(tool({"records", "a.drv", "--csv", "--json"}).exitCode, 2);
 }
 
+// Any file of 12 bytes or more reads as records; impossible times tell that
+// it is no driving-record file.
+TEST(RecordsCommand, CountsImplausibleTimesAndFailsWhenNoRecordIsPlausible) {
+    TemporaryDirectory dir;
+    auto bad = sampleDriveRecord();
+    bad.month = 73;
+    bad.hour = 172;
+    const auto mixed = tool(
+        {"records",
+         dir.write("mixed.drv", driveRecordFileBytes(2, {bad, sampleDriveRecord()})).string()});
+    EXPECT_EQ(mixed.exitCode, 0);
+    EXPECT_NE(mixed.err.find(": 1 of 2 records have an implausible date or time"),
+              std::string::npos)
+        << mixed.err;
+
+    const auto none =
+        tool({"records", dir.write("none.drv", driveRecordFileBytes(1, {bad})).string(), "--csv"});
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_NE(none.err.find(": 1 of 1 records"), std::string::npos) << none.err;
+    EXPECT_EQ(lines(none.out), 2) << "the record is shown all the same";
+
+    const auto empty =
+        tool({"records", dir.write("empty.drv", driveRecordFileBytes(0, {})).string()});
+    EXPECT_EQ(empty.exitCode, 0);
+    EXPECT_TRUE(empty.err.empty()) << empty.err;
+}
+
 TEST(ClockCommand, WritesTheGivenMomentReplacingTheOldFileAndRefusesImpossibleOnes) {
     TemporaryDirectory dir;
     const auto old = dir.write("timeset.cfg", "2099/12/31 23:59:59 with a tail");

@@ -73,15 +73,32 @@ TEST_F(SettingsCommand, SetChangesFieldsAndKeepsTheChecksumRight) {
 
 TEST_F(SettingsCommand, RefusedPairsWriteNothing) {
     const auto before = contents(file);
-    const auto run =
-        settings({"set", file.string(), "vid_brightness=3", "wifi_password=short", "debug_mode=0"});
+    const auto run = settings({"set", file.string(), "vid_brightness=3", "wifi_ssid=My Cam",
+                               "wifi_password=short", "debug_mode=0"});
     EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("wifi_ssid"), std::string::npos);
     EXPECT_NE(run.err.find("wifi_password"), std::string::npos);
     EXPECT_NE(run.err.find("debug_mode"), std::string::npos);
     EXPECT_EQ(contents(file), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                             std::filesystem::directory_iterator()),
               1);
+}
+
+// A fresh checksum would hide the damage.
+TEST_F(SettingsCommand, SetRefusesAFileWithAWrongChecksumUnlessForced) {
+    std::string damaged = contents(file);
+    damaged[4] ^= 1;
+    const auto damagedFile = dir.write("damaged.bin", damaged);
+    const auto refused = settings({"set", damagedFile.string(), "wifi_ssid=MyCam"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(lines(refused.err), 1u);
+    EXPECT_NE(refused.err.find("checksum"), std::string::npos) << refused.err;
+    EXPECT_EQ(contents(damagedFile), damaged);
+
+    ASSERT_EQ(settings({"set", damagedFile.string(), "wifi_ssid=MyCam", "--force"}).exitCode, 0);
+    EXPECT_NE(settings({"show", damagedFile.string()}).out.find("checksum_ok=true"),
+              std::string::npos);
 }
 
 TEST_F(SettingsCommand, ResetKeepsTimeZoneSummerTimeAndVoiceLanguage) {

@@ -75,6 +75,32 @@ TEST(ZorvaTool, TrackTakesHemispheresFromTheDecodedSentences) {
               std::string::npos);
 }
 
+// The first point has no time yet: GPX leaves <time> out, and KML draws a
+// plain line, which gpsbabel reads back as a track.
+TEST(ZorvaTool, GpxCarriesTheFixQualityAndKmlReadsBackInGpsbabel) {
+    TemporaryDirectory dir;
+    const auto path = writeSouthWestRecording(dir).string();
+
+    const auto gpx = tool({"telemetry", path, "--format", "gpx"});
+    ASSERT_EQ(gpx.exitCode, 0) << gpx.err;
+    EXPECT_NE(gpx.out.find("lon=\"126.9800000\"><sat>8</sat><hdop>0.90</hdop><extensions>"),
+              std::string::npos)
+        << gpx.out;
+    EXPECT_NE(gpx.out.find("<time>2016-01-21T08:36:00.000Z</time><sat>8</sat><hdop>0.90</hdop>"
+                           "<extensions>"),
+              std::string::npos)
+        << gpx.out;
+
+    const auto kml = tool({"telemetry", path, "--format", "kml"});
+    ASSERT_EQ(kml.exitCode, 0) << kml.err;
+    const auto file = dir.write("drive.kml", kml.out);
+    const auto read = ProgramRun::run(
+        {"gpsbabel", "-t", "-i", "kml", "-f", file.string(), "-o", "unicsv", "-F", "-"});
+    ASSERT_EQ(read.exitCode, 0) << read.err;
+    EXPECT_NE(read.out.find("\n1,37.525000,126.980000,"), std::string::npos) << read.out;
+    EXPECT_NE(read.out.find("\n2,-37.525000,-126.980000,"), std::string::npos) << read.out;
+}
+
 TEST(ZorvaTool, CatalogueJsonDescribesOddNames) {
     TemporaryDirectory dir;
     dir.write("abcd_20160108_123456_F.avi");
@@ -114,7 +140,7 @@ TEST(ZorvaTool, ReportsBadInputWithOneLineAndBadUsageWithExitTwo) {
     for (const auto& arguments : std::vector<std::vector<std::string>>{
              {},
              {"frobnicate"},
-             {"telemetry", text, "--format", "kml"},
+             {"telemetry", text, "--format", "kmz"},
              {"catalogue", dir.path().string(), "--jsn"},
          }) {
         EXPECT_EQ(tool(arguments).exitCode, 2);

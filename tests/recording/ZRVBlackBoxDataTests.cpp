@@ -56,12 +56,14 @@ protected:
     }
 
     // Reads bytes through the stream interface, as a damaged file on disk would be.
-    bool extract(const Bytes& bytes) {
+    bool
+    extract(const Bytes& bytes,
+            ZRVBlackBoxData::ChunkSource source = ZRVBlackBoxData::ChunkSource::indexOrMoviList) {
         std::FILE* file = std::tmpfile();
         if (!bytes.empty()) {
             std::fwrite(bytes.data(), 1, bytes.size(), file);
         }
-        const bool read = data.extractStreamInformation(file);
+        const bool read = data.extractStreamInformation(file, source);
         std::fclose(file);
         return read;
     }
@@ -180,7 +182,7 @@ TEST_F(ZRVBlackBoxDataTest, ShortRecordsAreZeroFilledAndNothingIsReadPastTheEnd)
     // The GPS record now starts 100 bytes before the end, the third record past it.
     ByteOrder::writeLE32(offsetFieldOf(1), static_cast<std::uint32_t>(bytes.size() - 100 - 14148));
     ByteOrder::writeLE32(offsetFieldOf(2), static_cast<std::uint32_t>(bytes.size() - 14148));
-    ASSERT_TRUE(extract(bytes));
+    ASSERT_TRUE(extract(bytes, ZRVBlackBoxData::ChunkSource::index));
 
     ASSERT_EQ(data.gpsRecords().size(), 1u);
     const auto gps = data.gpsRecords()[0].data();
@@ -189,6 +191,12 @@ TEST_F(ZRVBlackBoxDataTest, ShortRecordsAreZeroFilledAndNothingIsReadPastTheEnd)
     ASSERT_EQ(data.gSensors().size(), 2u); // the walk stops at the empty read
     EXPECT_EQ(data.gSensors()[1], ZRVGSensor());
     EXPECT_EQ(data.gSensorData()[1], ZRVAviGSensorData());
+
+    // An index that points past the end gives way to the chunks themselves.
+    ASSERT_TRUE(extract(bytes));
+    EXPECT_EQ(data.recoveredRecordCount(), 4u);
+    EXPECT_EQ(data.gSensors().size(), 3u);
+    EXPECT_EQ(data.gSensors()[2].x, 3.0f);
 }
 
 TEST_F(ZRVBlackBoxDataTest, ReadsIndexesLongerThanOneBlock) {
@@ -207,10 +215,14 @@ TEST_F(ZRVBlackBoxDataTest, ReadsIndexesLongerThanOneBlock) {
     // Cut five bytes into entry 4100: its identifier still reads "02sb", its
     // offset and size read as 0, so it is one more (misplaced) G-sensor record.
     bytes.resize(indexStart(bytes) + 4100 * 16 + 5);
-    ASSERT_TRUE(extract(bytes));
+    ASSERT_TRUE(extract(bytes, ZRVBlackBoxData::ChunkSource::index));
     ASSERT_EQ(data.gSensors().size(), 4101u);
     EXPECT_EQ(ByteOrder::readLE32(data.gSensorData()[4100].data().data()), 24u);
     EXPECT_TRUE(data.gpsRecords().empty());
+
+    ASSERT_TRUE(extract(bytes));
+    EXPECT_EQ(data.recoveredRecordCount(), kSamples + 1);
+    EXPECT_EQ(data.gpsRecords().size(), 1u);
 }
 
 // Damage in general is left to the fuzzer; a cut can fall anywhere.
@@ -232,4 +244,80 @@ TEST_F(ZRVBlackBoxDataTest, SurvivesFilesCutAtAnyLength) {
             EXPECT_EQ(data.fixCountAfterGpsRecord().size(), data.gpsRecords().size());
         }
     }
+}
+
+// Power cut while recording: the index is missing or cut off, and the
+// 'movi' list's size field may still hold what was written when the file was
+// opened. Every complete record before the cut comes back, in file order.
+TEST_F(ZRVBlackBoxDataTest, RecoversTheCompleteRecordsOfARecordingCutShort) {
+    std::vector<_AVI_GSENSOR_DATA_T::Bytes> samples;
+    std::vector<_AVI_GPS_DATA_T::Bytes> gps;
+    const Bytes intact = bytesOf(recording([&](ZRVAviFileWriter& w) {
+        for (std::uint32_t i = 0; i < 12; ++i) {
+            w.addVideoFrame(Bytes(31, 0xFF)); // odd: padded to an even size
+            w.addDataRecord(samples.emplace_back(gSensorRecord(i * 100, static_cast<int>(i))));
+            if (i % 4 == 0) {
+                w.addDataRecord(gps.emplace_back(
+                    gpsRecord(i * 100, "$GPGGA,1,3731.0,N,12703.0,E,1,05,1.0*00\n")));
+            }
+        }
+    }));
+    ASSERT_TRUE(extract(intact));
+    EXPECT_FALSE(data.recoveredWithoutIndex());
+    const auto whole = data.gSensorData();
+    const auto wholeGps = data.gpsRecords();
+    const auto wholeFixes = data.nmeaFixes();
+
+    const auto at = [&](const auto& record) {
+        return static_cast<std::size_t>(
+            std::search(intact.begin(), intact.end(), record.begin(), record.end()) -
+            intact.begin());
+    };
+    const std::size_t moviEnd = indexStart(intact) - 8;
+    struct Cut {
+        const char* where;
+        Bytes bytes;
+        std::size_t samples;
+        std::size_t gps;
+    };
+    const auto cut = [&](std::size_t length) {
+        return Bytes(intact.begin(), intact.begin() + static_cast<std::ptrdiff_t>(length));
+    };
+    Bytes staleHeader = cut(moviEnd);
+    ByteOrder::writeLE32(&staleHeader[4], 0);
+    ByteOrder::writeLE32(&staleHeader[14136], 4);
+    Bytes zeroTail = cut(at(samples[7]) + samples[7].size());
+    zeroTail.resize(zeroTail.size() + 4096, 0);
+    const std::vector<Cut> cuts = {
+        {"inside a frame", cut(at(samples[5]) - 20), 5, 2},
+        {"inside a GPS record", cut(at(gps[2]) + 300), 9, 2},
+        {"right before the index", cut(moviEnd), 12, 3},
+        {"in the middle of the index", cut((moviEnd + intact.size()) / 2), 12, 3},
+        {"with the header as first written", staleHeader, 12, 3},
+        {"with a zero-filled tail", zeroTail, 8, 2},
+    };
+    for (const auto& [where, bytes, sampleCount, gpsCount] : cuts) {
+        ASSERT_TRUE(extract(bytes)) << where;
+        EXPECT_EQ(data.recoveredRecordCount(), sampleCount + gpsCount) << where;
+        EXPECT_EQ(data.gSensorData(), std::vector(whole.begin(), whole.begin() + sampleCount))
+            << where;
+        EXPECT_EQ(data.gpsRecords(), std::vector(wholeGps.begin(), wholeGps.begin() + gpsCount))
+            << where;
+        EXPECT_EQ(data.nmeaFixes().size(), gpsCount) << where;
+    }
+}
+
+// A 'LIST rec ' groups chunks; the walk goes into it.
+TEST_F(ZRVBlackBoxDataTest, WalksIntoRecLists) {
+    Bytes group = {'r', 'e', 'c', ' ', '0', '2', 's', 'b', 24, 0, 0, 0};
+    const auto sample = gSensorRecord(200, 512);
+    group.insert(group.end(), sample.begin(), sample.end());
+    const Bytes bytes = bytesOf(recording([&](ZRVAviFileWriter& w) {
+        w.addDataRecord(gSensorRecord(100, 256));
+        w.addChunk("LIST", group);
+        w.addDataRecord(gSensorRecord(300, 768));
+    }));
+    ASSERT_TRUE(extract(Bytes(bytes.begin(), bytes.begin() + indexStart(bytes) - 8)));
+    ASSERT_EQ(data.gSensors().size(), 3u);
+    EXPECT_EQ(data.gSensors()[1].x, 2.0f);
 }

@@ -143,3 +143,24 @@ TEST(ZRVDriveRecordFile, SortedRowsFollowTheValuesNotTheTextsAndTheExportFollows
     EXPECT_EQ(csv.substr(csv.find('\n') + 1, 2), "2,");
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 2);
 }
+
+TEST(ZRVDriveRecord, PlausibleTimeKeepsTheClocksRanges) {
+    auto record = sampleDriveRecord();
+    record.month = 12;
+    record.day = 31;
+    record.hour = 23;
+    record.minute = 59;
+    record.second = 59;
+    EXPECT_TRUE(record.hasPlausibleTime());
+    using Field = std::uint8_t ZRVDriveRecord::*;
+    const std::vector<std::pair<Field, std::uint8_t>> outside = {
+        {&ZRVDriveRecord::month, 0},   {&ZRVDriveRecord::month, 13}, {&ZRVDriveRecord::day, 0},
+        {&ZRVDriveRecord::day, 32},    {&ZRVDriveRecord::hour, 24},  {&ZRVDriveRecord::minute, 60},
+        {&ZRVDriveRecord::second, 60},
+    };
+    for (const auto& [field, value] : outside) {
+        auto bad = record;
+        bad.*field = value;
+        EXPECT_FALSE(bad.hasPlausibleTime()) << int{value};
+    }
+}

@@ -59,6 +59,8 @@ TEST(SettingAssignment, PairedFieldsAreCheckedAndSetTogether) {
     EXPECT_EQ(refusedFields(record, {"wifi_ssid=Tavu"}), Fields{"wifi_ssid"});
     EXPECT_EQ(refusedFields(record, {"wifi_ssid=MyCam", "wifi_password=pass word"}),
               Fields{"wifi_password"});
+    EXPECT_EQ(refusedFields(record, {"wifi_ssid=My Cam", "wifi_password=short"}),
+              (Fields{"wifi_ssid", "wifi_password"}));
     EXPECT_EQ(SettingField::find("wifi_ssid")->text(record), "TavuD");
     EXPECT_EQ(refusedFields(record, {"sd_mem_always_ratio=90"}), Fields{"sd_mem_always_ratio"});
     EXPECT_EQ(refusedFields(record, {"sd_mem_always_ratio=45"}), Fields{"sd_mem_always_ratio"});

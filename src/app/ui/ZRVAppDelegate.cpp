@@ -282,6 +282,8 @@ void ZRVAppDelegate::connectPlaybackControls() {
             });
     connect(playback, &ZRVPlaybackController::playingMediaChanged, m_mediaListController->model(),
             &ZRVMediaListModel::setPlayingPath);
+    connect(playback, &ZRVPlaybackController::recordingFoundCutShort,
+            m_mediaListController->model(), &ZRVMediaListModel::markCutShort);
 
     ZRVPlayerShortcuts::Actions keys;
     keys.playPause = [playback] { playback->clickPlayButton(); };

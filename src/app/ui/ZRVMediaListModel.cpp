@@ -5,6 +5,7 @@
 #include "recording/ZRVMediaListCell.h"
 #include "recording/ZRVMediaListSnapshot.h"
 
+#include <QColor>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFont>
@@ -53,10 +54,16 @@ void ZRVMediaListModel::setPlayingPath(const QString& path) {
     markChanged(m_playingPath);
 }
 
+void ZRVMediaListModel::markCutShort(const QString& path, qint64 recoveredRecords) {
+    const std::string file = QFile::encodeName(path).toStdString();
+    m_cutShort[file] = recoveredRecords;
+    markChanged(file);
+}
+
 void ZRVMediaListModel::markChanged(const std::string& path) {
     if (const auto row = path.empty() ? std::nullopt : m_rows->indexOfPath(path)) {
         emit dataChanged(index(int(*row), 0), index(int(*row), columnCount() - 1),
-                         {Qt::FontRole, Qt::DecorationRole});
+                         {Qt::FontRole, Qt::DecorationRole, Qt::ForegroundRole, Qt::ToolTipRole});
     }
 }
 
@@ -76,6 +83,7 @@ QVariant ZRVMediaListModel::data(const QModelIndex& index, int role) const {
     }
     const auto& column = columns[std::size_t(index.column())];
     const bool playing = !m_playingPath.empty() && media->path() == m_playingPath;
+    const auto cutShort = m_cutShort.find(media->path());
     switch (role) {
     case Qt::DisplayRole: {
         const ZRVMediaListCell cell = ZRVMediaListCell::forColumn(*media, column.identifier);
@@ -87,8 +95,8 @@ QVariant ZRVMediaListModel::data(const QModelIndex& index, int role) const {
     case Qt::DecorationRole: {
         const ZRVMediaListCell cell = ZRVMediaListCell::forColumn(*media, column.identifier);
         std::string imageName = cell.imageName;
-        if (playing && column.identifier == "file") {
-            imageName = "list_playing";
+        if (column.identifier == "file" && (playing || cutShort != m_cutShort.end())) {
+            imageName = playing ? "list_playing" : "list_cut_short";
         }
         if (imageName.empty()) {
             return {};
@@ -98,6 +106,18 @@ QVariant ZRVMediaListModel::data(const QModelIndex& index, int role) const {
         // image's own size.
         return image.isNull() ? QVariant() : QVariant(QIcon(image));
     }
+    case Qt::ForegroundRole:
+        // Cut short stays visible while the row plays and its play mark
+        // takes the place of the warning.
+        if (cutShort != m_cutShort.end() && column.identifier == "file") {
+            return QColor(QStringLiteral("#f5a623"));
+        }
+        return {};
+    case Qt::ToolTipRole:
+        if (cutShort != m_cutShort.end()) {
+            return QCoreApplication::translate("InfoPlist", "list.cut_short").arg(cutShort->second);
+        }
+        return {};
     case ImageNameRole:
         return QString::fromStdString(
             ZRVMediaListCell::forColumn(*media, column.identifier).imageName);

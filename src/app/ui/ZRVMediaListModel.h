@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -11,7 +12,8 @@ class ZRVMediaListSnapshot;
 
 // The rows of the recording list: a complete catalogue snapshot, replaced as
 // a whole when a scan has published a new one. The row of the recording that
-// plays is marked, found by its file, so the mark follows it into a reload.
+// plays is marked, and so is a recording found cut short once it was opened;
+// both are found by file, so the marks follow them into a reload.
 class ZRVMediaListModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -31,6 +33,7 @@ public:
     std::shared_ptr<const ZRVMedia> mediaAtRow(int row) const;
     // Empty marks no row.
     void setPlayingPath(const QString& path);
+    void markCutShort(const QString& path, qint64 recoveredRecords);
     const QStringList& columnNames() const { return m_columnNames; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -43,5 +46,6 @@ private:
 
     std::shared_ptr<const ZRVMediaListSnapshot> m_rows;
     std::string m_playingPath;
+    std::map<std::string, qint64> m_cutShort;
     QStringList m_columnNames;
 };

@@ -151,16 +151,17 @@ void ZRVPlaybackController::readTelemetry(quint64 generation) {
     const QString source = mainIsRear ? m_player2.media() : m_player1.media();
     const QByteArray path = QFile::encodeName(source);
     QPointer<ZRVPlaybackController> self(this);
-    m_parts.executor([self, generation, path] {
+    m_parts.executor([self, generation, path, source] {
         auto data = std::make_shared<ZRVBlackBoxData>();
         if (!path.isEmpty()) {
             data->extractStreamInformation(path.constData());
         }
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
-            [self, generation, data = std::shared_ptr<const ZRVBlackBoxData>(std::move(data))] {
+            [self, generation, source,
+             data = std::shared_ptr<const ZRVBlackBoxData>(std::move(data))] {
                 if (self) {
-                    self->startPlayers(generation, data);
+                    self->startPlayers(generation, data, source);
                 }
             },
             Qt::QueuedConnection);
@@ -168,11 +169,16 @@ void ZRVPlaybackController::readTelemetry(quint64 generation) {
 }
 
 void ZRVPlaybackController::startPlayers(quint64 generation,
-                                         std::shared_ptr<const ZRVBlackBoxData> data) {
+                                         std::shared_ptr<const ZRVBlackBoxData> data,
+                                         const QString& telemetrySource) {
     if (generation != m_openGeneration || !m_waitingForPlayStart) {
         return;
     }
     m_blackBoxData = std::move(data);
+    if (m_blackBoxData->recoveredWithoutIndex()) {
+        emit recordingFoundCutShort(telemetrySource,
+                                    qint64(m_blackBoxData->recoveredRecordCount()));
+    }
     emit blackBoxDataChanged(m_blackBoxData);
     initMediaControlView();
     m_player1.play();

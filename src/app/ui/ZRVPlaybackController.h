@@ -99,6 +99,9 @@ signals:
     void controlsReset();
     // The file of the row that plays; empty when none does.
     void playingMediaChanged(const QString& path);
+    // Opening this file found it without a usable index (the camera lost
+    // power while recording); its records were recovered one by one.
+    void recordingFoundCutShort(const QString& path, qint64 recoveredRecords);
 
 private:
     void setPlayingMedia(std::shared_ptr<const ZRVMedia> media);
@@ -106,7 +109,8 @@ private:
     void showPlayButtonImage(bool playing);
     void showVideoViews();
     void readTelemetry(quint64 generation);
-    void startPlayers(quint64 generation, std::shared_ptr<const ZRVBlackBoxData> data);
+    void startPlayers(quint64 generation, std::shared_ptr<const ZRVBlackBoxData> data,
+                      const QString& telemetrySource);
     void watchForStart(quint64 generation);
     void giveUpStart();
     void setLogos(bool mainIsRear, bool secondIsFront);

@@ -22,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -29,15 +30,40 @@ namespace {
 
 using State = ZRVMediaPlayer::State;
 
+// Video frames a recording holds whole, counted chunk by chunk from the start
+// of its movi list, as a file cut short by a power loss must be read.
+int completeVideoFrames(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+    int frames = 0;
+    for (std::size_t at = bytes.find("movi") + 4; at + 8 <= bytes.size();) {
+        const auto size = std::size_t(std::uint8_t(bytes[at + 4])) |
+                          std::size_t(std::uint8_t(bytes[at + 5])) << 8 |
+                          std::size_t(std::uint8_t(bytes[at + 6])) << 16 |
+                          std::size_t(std::uint8_t(bytes[at + 7])) << 24;
+        if (bytes.compare(at, 4, "idx1") == 0 || at + 8 + size > bytes.size()) {
+            break;
+        }
+        frames += bytes.compare(at, 4, "00dc") == 0 ? 1 : 0;
+        at += 8 + size + (size & 1);
+    }
+    return frames;
+}
+
 // The whole window on real libVLC players with dummy outputs and real timers,
-// on a demo card of three twelve-second moments. The last moment has lost its
-// front file, and a damaged recording sorts after everything else.
+// on a demo card of three twelve-second moments. The second moment was cut
+// short in the middle of both files, as a power loss leaves them; the last
+// moment has lost its front file, and a damaged recording sorts after
+// everything else.
 class PlaybackOnLibVlc : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         card = DemoCard::make(3, 12);
         const auto fronts = card->recordings("_F.avi");
         ASSERT_EQ(fronts.size(), 3u);
+        for (const auto& cut : {fronts[1], card->recordings("_R.avi")[1]}) {
+            std::filesystem::resize_file(cut, std::filesystem::file_size(cut) / 2);
+        }
         std::filesystem::remove(fronts.back());
         std::mt19937 random(11);
         std::string noise(300000, '\0');
@@ -121,6 +147,7 @@ protected:
     // Rows: three front/rear moments less one front file, then the damaged
     // recording.
     static constexpr int kRows = 6;
+    static constexpr int kCutShortRow = 2;
     static constexpr int kRearAloneRow = 4;
     static constexpr int kDamagedRow = 5;
 
@@ -204,6 +231,23 @@ TEST_F(PlaybackOnLibVlc, TheNextMomentStartsAtTheEnd) {
     delegate->view().videoPositionSlider->setValue(int(ZRVPlaybackController::kSliderSteps * 0.9));
     ASSERT_TRUE(waitFor([this] { return playback().mediaIndex() == 2 && bothPlaying(); }, 8000));
     EXPECT_LT(player1().time(), 3000);
+}
+
+TEST_F(PlaybackOnLibVlc, ARecordingCutShortPlaysToItsLastFrameIsMarkedAndTheNextMomentFollows) {
+    ASSERT_TRUE(playback().playAtIndex(kCutShortRow));
+    ASSERT_TRUE(waitFor([this] { return bothPlaying(); }, 5000));
+    EXPECT_GT(playback().blackBoxData().gSensors().size(), 50u) << "the drive up to the cut";
+    const auto* model = delegate->mediaListController()->model();
+    const QModelIndex file = model->index(kCutShortRow, model->columnCount() - 1);
+    EXPECT_FALSE(model->data(file, Qt::ToolTipRole).toString().isEmpty());
+    EXPECT_FALSE(model->data(model->index(0, 0), Qt::ToolTipRole).isValid());
+
+    // Played through to the cut, as it would be in the car's last minutes.
+    const int lastFrame = completeVideoFrames(card->recordings("_F.avi")[1]) - 1;
+    ASSERT_TRUE(waitFor([this] { return playback().mediaIndex() == kRearAloneRow; }, 15000));
+    const auto shown = frames[0].numbers();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_GE(*std::max_element(shown.begin(), shown.end()), lastFrame - 2);
 }
 
 TEST_F(PlaybackOnLibVlc, ARearFileWithoutItsFrontPlaysAlone) {

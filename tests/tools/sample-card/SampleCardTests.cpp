@@ -270,18 +270,24 @@ TEST_F(SampleCard, TelemetryReadsBackAsOneGpsFixASecondAndTenSamples) {
     }
 }
 
-TEST_F(SampleCard, GpxTrackOfARecordingHasAPointASecondThatGpsbabelReads) {
+TEST_F(SampleCard, GpxAndKmlTracksOfARecordingHaveATimedPointASecondThatGpsbabelReads) {
     const std::string front = recordingsIn(card()).front().string();
-    const auto gpx = zorvaTool({"telemetry", front, "--format", "gpx"});
-    ASSERT_EQ(gpx.exitCode, 0) << gpx.err;
-    const TemporaryDirectory dir;
-    const auto file = dir.write("track.gpx", gpx.out);
-    const auto csv = ProgramRun::run(
-        {"gpsbabel", "-t", "-i", "gpx", "-f", file.string(), "-o", "unicsv", "-F", "-"});
-    ASSERT_EQ(csv.exitCode, 0) << csv.err;
-    // A header line and one line per point, each in the city of the drive.
-    const auto latitudes = matches(csv.out, "\n[0-9]+,(3[0-9]\\.[0-9]+),");
-    EXPECT_EQ(latitudes.size(), std::size_t{kSeconds}) << csv.out;
+    for (const std::string format : {"gpx", "kml"}) {
+        const auto track = zorvaTool({"telemetry", front, "--format", format});
+        ASSERT_EQ(track.exitCode, 0) << track.err;
+        const TemporaryDirectory dir;
+        const auto file = dir.write("track." + format, track.out);
+        const auto csv = ProgramRun::run(
+            {"gpsbabel", "-t", "-i", format, "-f", file.string(), "-o", "unicsv", "-F", "-"});
+        ASSERT_EQ(csv.exitCode, 0) << csv.err;
+        // A header line and one line per point, each in the city of the drive
+        // and with its date.
+        const auto latitudes = matches(csv.out, "\n[0-9]+,(3[0-9]\\.[0-9]+),.*,20[0-9]{2}/");
+        EXPECT_EQ(latitudes.size(), std::size_t{kSeconds}) << format << "\n" << csv.out;
+        if (format == "gpx") {
+            EXPECT_EQ(csv.out.rfind("No,Latitude,Longitude,HDOP,Satellites,", 0), 0u) << csv.out;
+        }
+    }
 }
 
 TEST_F(SampleCard, SettingsDriveLogAndClockFileFollowTheRecordings) {
