@@ -4,6 +4,7 @@
 #include "card/FormatCommands.h"
 #include "card/ui/ZRVAlertSheet.h"
 #include "common/ui/ZRVLocalized.h"
+#include "common/ui/ZRVWindowPlacement.h"
 #include "controls/PMProgressIndicator.h"
 #include "platform/ZRVVolumes.h"
 
@@ -84,14 +85,7 @@ void ZRVFormatWindowController::showWindow() {
     connect(m_view.cancelButton, &QPushButton::clicked, this, &ZRVFormatWindowController::cancel);
     connect(m_view.usbDiskCombo, &QComboBox::currentIndexChanged, this,
             &ZRVFormatWindowController::changeDisk);
-    m_window->adjustSize();
-    QScreen* screen = m_opener != nullptr ? m_opener->screen() : QGuiApplication::primaryScreen();
-    if (screen != nullptr) {
-        const QRect visible = screen->availableGeometry();
-        const QSize size = m_window->size();
-        m_window->move(visible.x() + (visible.width() - size.width()) / 2,
-                       visible.y() + (visible.height() - size.height()) / 2);
-    }
+    ZRVWindowPlacement::centreOnOpenersScreen(m_window, m_opener);
     m_window->show();
     windowDidLoad();
 }

@@ -5,6 +5,7 @@
 #include "card/ui/ZRVAlertSheet.h"
 #include "card/ui/ZRVClockCheckText.h"
 #include "common/ui/ZRVLocalized.h"
+#include "common/ui/ZRVWindowPlacement.h"
 #include "platform/ZRVVolumes.h"
 
 #include <QCalendarWidget>
@@ -81,14 +82,7 @@ void ZRVTimeSetupController::showWindow() {
             &ZRVTimeSetupController::onSaveConfigFile);
     connect(m_view.cancelButton, &QPushButton::clicked, this, &ZRVTimeSetupController::onCloseCmd);
     onInitDIalog();
-    m_window->adjustSize();
-    QScreen* screen = m_opener != nullptr ? m_opener->screen() : QGuiApplication::primaryScreen();
-    if (screen != nullptr) {
-        const QRect visible = screen->availableGeometry();
-        const QSize size = m_window->size();
-        m_window->move(visible.x() + (visible.width() - size.width()) / 2,
-                       visible.y() + (visible.height() - size.height()) / 2);
-    }
+    ZRVWindowPlacement::centreOnOpenersScreen(m_window, m_opener);
     m_window->show();
     checkCardClock();
 }

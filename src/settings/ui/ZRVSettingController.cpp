@@ -6,6 +6,7 @@
 #include "card/ui/ZRVAlertSheet.h"
 #include "common/ui/ZRVLocalized.h"
 #include "common/ui/ZRVLog.h"
+#include "common/ui/ZRVWindowPlacement.h"
 #include "controls/TKSegmentedControl.h"
 #include "platform/ZRVDiskUtility.h"
 #include "platform/ZRVVolumes.h"
@@ -208,14 +209,7 @@ void ZRVSettingController::showWindow() {
         return;
     }
     awakeFromNib();
-    m_window->adjustSize();
-    QScreen* screen = m_opener != nullptr ? m_opener->screen() : QGuiApplication::primaryScreen();
-    if (screen != nullptr) {
-        const QRect visible = screen->availableGeometry();
-        const QSize size = m_window->size();
-        m_window->move(visible.x() + (visible.width() - size.width()) / 2,
-                       visible.y() + (visible.height() - size.height()) / 2);
-    }
+    ZRVWindowPlacement::centreOnOpenersScreen(m_window, m_opener);
     m_window->show();
     onInitDIalog();
 }
