@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <ostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -11,9 +11,16 @@
 // cannot carry, become null. UTF-8 text passes through; control characters
 // and bytes that are not UTF-8 are escaped, so any string a damaged file
 // yields still gives valid JSON.
+//
+// The text gathers in a buffer of the writer's own and reaches the stream in
+// large blocks, the last when the outermost value is complete: one stream
+// call per character made a long listing cost more than reading it.
 class JsonWriter {
 public:
     explicit JsonWriter(std::ostream& out) : m_out(out) {}
+    ~JsonWriter() { flush(); }
+    JsonWriter(const JsonWriter&) = delete;
+    JsonWriter& operator=(const JsonWriter&) = delete;
 
     JsonWriter& beginObject();
     JsonWriter& endObject();
@@ -38,9 +45,12 @@ public:
 
 private:
     void beforeValue();
+    void afterValue();
+    void flush();
     template <typename Number> void writeNumber(Number number);
 
     std::ostream& m_out;
+    std::string m_text;
     std::vector<bool> m_hasItems; // one entry per open object or array
     bool m_afterKey = false;
 };
