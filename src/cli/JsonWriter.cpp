@@ -1,13 +1,26 @@
 #include "cli/JsonWriter.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
 // Large enough that a listing of thousands of values reaches the stream in
 // a few calls, small enough to stay in the cache.
-constexpr std::size_t kFlushSize = 64 * 1024;
+constexpr std::size_t kBufferSize = 64 * 1024;
+
+// The bytes a string cannot carry as they are: quote, backslash, control
+// characters, and the start of what may be UTF-8. One look-up a byte keeps
+// long paths cheap.
+constexpr auto kNeedsCare = [] {
+    std::array<bool, 256> table{};
+    for (std::size_t byte = 0; byte < table.size(); ++byte) {
+        table[byte] = byte < 0x20 || byte >= 0x7f || byte == '"' || byte == '\\';
+    }
+    return table;
+}();
 
 // Length of the well-formed UTF-8 sequence at the start of text, or 0.
 std::size_t utf8SequenceLength(std::string_view text) {
@@ -46,37 +59,39 @@ std::size_t utf8SequenceLength(std::string_view text) {
 
 } // namespace
 
+JsonWriter::JsonWriter(std::ostream& out) : m_out(out), m_buffer(kBufferSize) {}
+
 JsonWriter& JsonWriter::beginObject() {
     beforeValue();
-    m_text += '{';
+    put('{');
     m_hasItems.push_back(false);
     return *this;
 }
 
 JsonWriter& JsonWriter::endObject() {
     m_hasItems.pop_back();
-    m_text += '}';
+    put('}');
     afterValue();
     return *this;
 }
 
 JsonWriter& JsonWriter::beginArray() {
     beforeValue();
-    m_text += '[';
+    put('[');
     m_hasItems.push_back(false);
     return *this;
 }
 
 JsonWriter& JsonWriter::endArray() {
     m_hasItems.pop_back();
-    m_text += ']';
+    put(']');
     afterValue();
     return *this;
 }
 
 JsonWriter& JsonWriter::key(std::string_view name) {
     value(name);
-    m_text += ':';
+    put(':');
     m_afterKey = true;
     return *this;
 }
@@ -88,21 +103,33 @@ void JsonWriter::beforeValue() {
     }
     if (!m_hasItems.empty()) {
         if (m_hasItems.back()) {
-            m_text += ',';
+            put(',');
         }
         m_hasItems.back() = true;
     }
 }
 
 void JsonWriter::afterValue() {
-    if (m_hasItems.empty() || m_text.size() >= kFlushSize) {
+    if (m_hasItems.empty()) {
         flush();
     }
 }
 
 void JsonWriter::flush() {
-    m_out.write(m_text.data(), static_cast<std::streamsize>(m_text.size()));
-    m_text.clear();
+    m_out.write(m_buffer.data(), static_cast<std::streamsize>(m_used));
+    m_used = 0;
+}
+
+void JsonWriter::put(std::string_view text) {
+    if (text.size() > m_buffer.size() - m_used) {
+        flush();
+        if (text.size() > m_buffer.size()) {
+            m_out.write(text.data(), static_cast<std::streamsize>(text.size()));
+            return;
+        }
+    }
+    std::memcpy(m_buffer.data() + m_used, text.data(), text.size());
+    m_used += text.size();
 }
 
 JsonWriter& JsonWriter::value(std::string_view text) {
@@ -110,24 +137,24 @@ JsonWriter& JsonWriter::value(std::string_view text) {
     static const char* const hex = "0123456789abcdef";
     const auto escapeByte = [this](unsigned char byte) {
         const char escape[] = {'\\', 'u', '0', '0', hex[byte >> 4], hex[byte & 0xf]};
-        m_text.append(escape, sizeof escape);
+        put(std::string_view(escape, sizeof escape));
     };
-    m_text += '"';
+    put('"');
     std::size_t plainStart = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte < 0x7f && c != '"' && c != '\\') {
+        if (!kNeedsCare[byte]) {
             continue;
         }
-        m_text.append(text.substr(plainStart, i - plainStart));
+        put(text.substr(plainStart, i - plainStart));
         if (c == '"' || c == '\\') {
-            m_text += '\\';
-            m_text += c;
+            put('\\');
+            put(c);
         } else if (byte < 0x80) {
             escapeByte(byte);
         } else if (const std::size_t length = utf8SequenceLength(text.substr(i)); length > 0) {
-            m_text.append(text.substr(i, length));
+            put(text.substr(i, length));
             i += length - 1;
         } else {
             // A byte that is not UTF-8 (a damaged file) is shown as itself, in
@@ -136,8 +163,8 @@ JsonWriter& JsonWriter::value(std::string_view text) {
         }
         plainStart = i + 1;
     }
-    m_text.append(text.substr(plainStart));
-    m_text += '"';
+    put(text.substr(plainStart));
+    put('"');
     afterValue();
     return *this;
 }
@@ -145,7 +172,7 @@ JsonWriter& JsonWriter::value(std::string_view text) {
 template <typename Number> void JsonWriter::writeNumber(Number number) {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, number);
-    m_text.append(buffer, result.ptr);
+    put(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
     afterValue();
 }
 
@@ -181,14 +208,14 @@ JsonWriter& JsonWriter::value(std::uint64_t number) {
 
 JsonWriter& JsonWriter::value(bool flag) {
     beforeValue();
-    m_text += flag ? "true" : "false";
+    put(flag ? "true" : "false");
     afterValue();
     return *this;
 }
 
 JsonWriter& JsonWriter::null() {
     beforeValue();
-    m_text += "null";
+    put("null");
     afterValue();
     return *this;
 }

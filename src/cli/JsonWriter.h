@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <ostream>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -17,7 +16,7 @@
 // call per character made a long listing cost more than reading it.
 class JsonWriter {
 public:
-    explicit JsonWriter(std::ostream& out) : m_out(out) {}
+    explicit JsonWriter(std::ostream& out);
     ~JsonWriter() { flush(); }
     JsonWriter(const JsonWriter&) = delete;
     JsonWriter& operator=(const JsonWriter&) = delete;
@@ -48,9 +47,19 @@ private:
     void afterValue();
     void flush();
     template <typename Number> void writeNumber(Number number);
+    // Append to the buffer, which is written out whenever it is full.
+    void put(char c) {
+        if (m_used == m_buffer.size()) {
+            flush();
+        }
+        m_buffer[m_used++] = c;
+    }
+    void put(std::string_view text);
 
     std::ostream& m_out;
-    std::string m_text;
-    std::vector<bool> m_hasItems; // one entry per open object or array
+    std::vector<char> m_buffer;
+    std::size_t m_used = 0;
+    // One entry per open object or array: whether it has an item yet.
+    std::vector<unsigned char> m_hasItems;
     bool m_afterKey = false;
 };
