@@ -1,10 +1,10 @@
 #include "recording/ZRVDriveTrack.h"
 
+#include "common/ZeroPadded.h"
 #include "recording/DegreeMinutes.h"
 #include "recording/ZRVBlackBoxData.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -71,9 +71,21 @@ std::optional<std::string> ZRVDriveTrack::isoTime(const _SYSTEMTIME& t) {
         t.wSecond == 0 && t.wMilliseconds == 0) {
         return std::nullopt;
     }
-    char text[64];
-    std::snprintf(text, sizeof text, "%04u-%02u-%02uT%02u:%02u:%02u.%03uZ", unsigned{t.wYear},
-                  unsigned{t.wMonth}, unsigned{t.wDay}, unsigned{t.wHour}, unsigned{t.wMinute},
-                  unsigned{t.wSecond}, unsigned{t.wMilliseconds});
-    return std::string(text);
+    std::string text;
+    text.reserve(24);
+    appendZeroPadded(text, t.wYear, 4);
+    text += '-';
+    appendZeroPadded(text, t.wMonth, 2);
+    text += '-';
+    appendZeroPadded(text, t.wDay, 2);
+    text += 'T';
+    appendZeroPadded(text, t.wHour, 2);
+    text += ':';
+    appendZeroPadded(text, t.wMinute, 2);
+    text += ':';
+    appendZeroPadded(text, t.wSecond, 2);
+    text += '.';
+    appendZeroPadded(text, t.wMilliseconds, 3);
+    text += 'Z';
+    return text;
 }

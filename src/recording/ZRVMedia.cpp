@@ -160,7 +160,8 @@ std::string_view ZRVMedia::mediaGroupName() const {
 }
 
 std::string ZRVMedia::yyyymmddhhmiss() const {
-    // Digits put in place rather than printf's: a listing asks for thousands.
+    // Digits put in place rather than printf's: a listing asks for thousands,
+    // and readTime keeps every field within its width.
     std::string text(14, '0');
     const auto put = [&text](std::size_t end, int value, int digits) {
         for (; digits > 0; --digits, value /= 10) {
