@@ -7,10 +7,6 @@
 
 namespace {
 
-// Large enough that a listing of thousands of values reaches the stream in
-// a few calls, small enough to stay in the cache.
-constexpr std::size_t kBufferSize = 64 * 1024;
-
 // The bytes a string cannot carry as they are: quote, backslash, control
 // characters, and the start of what may be UTF-8. One look-up a byte keeps
 // long paths cheap.
@@ -58,8 +54,6 @@ std::size_t utf8SequenceLength(std::string_view text) {
 }
 
 } // namespace
-
-JsonWriter::JsonWriter(std::ostream& out) : m_out(out), m_buffer(kBufferSize) {}
 
 JsonWriter& JsonWriter::beginObject() {
     beforeValue();
@@ -116,19 +110,19 @@ void JsonWriter::afterValue() {
 }
 
 void JsonWriter::flush() {
-    m_out.write(m_buffer.data(), static_cast<std::streamsize>(m_used));
+    m_out.write(m_buffer.get(), static_cast<std::streamsize>(m_used));
     m_used = 0;
 }
 
 void JsonWriter::put(std::string_view text) {
-    if (text.size() > m_buffer.size() - m_used) {
+    if (text.size() > kBufferSize - m_used) {
         flush();
-        if (text.size() > m_buffer.size()) {
+        if (text.size() > kBufferSize) {
             m_out.write(text.data(), static_cast<std::streamsize>(text.size()));
             return;
         }
     }
-    std::memcpy(m_buffer.data() + m_used, text.data(), text.size());
+    std::memcpy(m_buffer.get() + m_used, text.data(), text.size());
     m_used += text.size();
 }
 
@@ -209,6 +203,13 @@ JsonWriter& JsonWriter::value(std::uint64_t number) {
 JsonWriter& JsonWriter::value(bool flag) {
     beforeValue();
     put(flag ? "true" : "false");
+    afterValue();
+    return *this;
+}
+
+JsonWriter& JsonWriter::rawValue(std::string_view json) {
+    beforeValue();
+    put(json);
     afterValue();
     return *this;
 }

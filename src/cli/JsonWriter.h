@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <ostream>
 #include <string_view>
 #include <vector>
@@ -16,7 +18,7 @@
 // call per character made a long listing cost more than reading it.
 class JsonWriter {
 public:
-    explicit JsonWriter(std::ostream& out);
+    explicit JsonWriter(std::ostream& out) : m_out(out) {}
     ~JsonWriter() { flush(); }
     JsonWriter(const JsonWriter&) = delete;
     JsonWriter& operator=(const JsonWriter&) = delete;
@@ -37,6 +39,9 @@ public:
     JsonWriter& value(int number) { return value(static_cast<std::int64_t>(number)); }
     JsonWriter& value(bool flag);
     JsonWriter& null();
+    // A value that is JSON text already, as another JsonWriter wrote it: for
+    // a value repeated many times, made once.
+    JsonWriter& rawValue(std::string_view json);
 
     template <typename T> JsonWriter& field(std::string_view name, const T& v) {
         return key(name).value(v);
@@ -49,15 +54,19 @@ private:
     template <typename Number> void writeNumber(Number number);
     // Append to the buffer, which is written out whenever it is full.
     void put(char c) {
-        if (m_used == m_buffer.size()) {
+        if (m_used == kBufferSize) {
             flush();
         }
         m_buffer[m_used++] = c;
     }
     void put(std::string_view text);
 
+    // Large enough that a listing of thousands of values reaches the stream
+    // in a few calls, small enough to stay in the cache.
+    static constexpr std::size_t kBufferSize = 64 * 1024;
+
     std::ostream& m_out;
-    std::vector<char> m_buffer;
+    std::unique_ptr<char[]> m_buffer = std::make_unique_for_overwrite<char[]>(kBufferSize);
     std::size_t m_used = 0;
     // One entry per open object or array: whether it has an item yet.
     std::vector<unsigned char> m_hasItems;

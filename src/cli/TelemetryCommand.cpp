@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <iostream>
 #include <map>
+#include <sstream>
+#include <string>
 
 namespace {
 
@@ -36,6 +38,19 @@ std::string character(char c) {
     return std::string(1, c);
 }
 
+std::string gpsJson(const _AVI_GPS_DATA_T& record) {
+    std::ostringstream text;
+    JsonWriter(text)
+        .beginObject()
+        .field("timestamp", record.nTimestamp)
+        .field("latitude", record.fLatitude)
+        .field("longitude", record.fLongitude)
+        .field("speed", record.fSpeed)
+        .field("unit", record.KM == '9' ? "km/h" : "mph")
+        .endObject();
+    return text.str();
+}
+
 void printJson(const ZRVBlackBoxData& telemetry) {
     JsonWriter json(std::cout);
     json.beginObject().key("gsensors").beginArray();
@@ -43,15 +58,16 @@ void printJson(const ZRVBlackBoxData& telemetry) {
         json.beginArray().value(sample.x).value(sample.y).value(sample.z).endArray();
     }
     json.endArray().key("gps").beginArray();
+    // A GPS record comes once a second and stands for each sample it is lined
+    // up with: its text is made once for them all.
+    const ZRVAviGpsData* previous = nullptr;
+    std::string previousText;
     for (const ZRVAviGpsData& data : telemetry.gpsData()) {
-        const _AVI_GPS_DATA_T record = data.record();
-        json.beginObject()
-            .field("timestamp", record.nTimestamp)
-            .field("latitude", record.fLatitude)
-            .field("longitude", record.fLongitude)
-            .field("speed", record.fSpeed)
-            .field("unit", record.KM == '9' ? "km/h" : "mph")
-            .endObject();
+        if (previous == nullptr || !(data == *previous)) {
+            previousText = gpsJson(data.record());
+            previous = &data;
+        }
+        json.rawValue(previousText);
     }
     json.endArray().key("fixes").beginArray();
     for (const ZRVGpsData& fix : telemetry.nmeaFixes()) {
