@@ -15,7 +15,8 @@
 //
 // The text gathers in a buffer of the writer's own and reaches the stream in
 // large blocks, the last when the outermost value is complete: one stream
-// call per character made a long listing cost more than reading it.
+// call per character made a long listing cost more than reading it. Outermost
+// values may follow one another, each reaching the stream once complete.
 class JsonWriter {
 public:
     explicit JsonWriter(std::ostream& out) : m_out(out) {}
