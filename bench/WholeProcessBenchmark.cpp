@@ -111,10 +111,10 @@ int main(int argc, char** argv) {
     }
     const std::string recording = frontRecordingIn(longCard);
 
-    const Figures catalogue = compare(root, 60, tool + " catalogue " + card.string() + " --json",
+    const Figures catalogue = compare(root, 100, tool + " catalogue " + card.string() + " --json",
                                       "find " + card.string() + " -iname *.avi");
     const Figures ffprobe =
-        compare(root, 20, tool + " telemetry " + recording + " --format json",
+        compare(root, 30, tool + " telemetry " + recording + " --format json",
                 "ffprobe -v error -select_streams d -show_packets " + recording);
     const Figures reads = compare(root, 100, tool + " telemetry " + recording + " --format json",
                                   readReference + " " + recording);
