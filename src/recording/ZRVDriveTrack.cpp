@@ -71,21 +71,18 @@ std::optional<std::string> ZRVDriveTrack::isoTime(const _SYSTEMTIME& t) {
         t.wSecond == 0 && t.wMilliseconds == 0) {
         return std::nullopt;
     }
+    const struct {
+        unsigned value;
+        int width;
+        char after;
+    } fields[] = {{t.wYear, 4, '-'},        {t.wMonth, 2, '-'},  {t.wDay, 2, 'T'},
+                  {t.wHour, 2, ':'},        {t.wMinute, 2, ':'}, {t.wSecond, 2, '.'},
+                  {t.wMilliseconds, 3, 'Z'}};
     std::string text;
     text.reserve(24);
-    appendZeroPadded(text, t.wYear, 4);
-    text += '-';
-    appendZeroPadded(text, t.wMonth, 2);
-    text += '-';
-    appendZeroPadded(text, t.wDay, 2);
-    text += 'T';
-    appendZeroPadded(text, t.wHour, 2);
-    text += ':';
-    appendZeroPadded(text, t.wMinute, 2);
-    text += ':';
-    appendZeroPadded(text, t.wSecond, 2);
-    text += '.';
-    appendZeroPadded(text, t.wMilliseconds, 3);
-    text += 'Z';
+    for (const auto& field : fields) {
+        appendZeroPadded(text, field.value, field.width);
+        text += field.after;
+    }
     return text;
 }
