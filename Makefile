@@ -12,7 +12,7 @@ PREFIX       ?= /usr/local
 CMAKE_GEN = -G Ninja
 TOOL      = $(BUILD)/src/zorva-tool
 
-.PHONY: all deps configure build run screenshot install test test-asan fuzz bench format clean
+.PHONY: all deps configure build run screenshot install package test test-asan fuzz bench format clean
 
 all: build
 
@@ -36,6 +36,14 @@ screenshot: build
 # Installs the viewer, its desktop entry, icon and AppStream data under PREFIX.
 install: build
 	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package of the build, $(BUILD)/zorva_VERSION_ARCH.deb, that lintian
+# finds no error in.
+package: build
+	@rm -f $(BUILD)/zorva_*.deb
+	@cd $(BUILD) && cpack -G DEB >/dev/null
+	@lintian --fail-on error $(BUILD)/zorva_*.deb
+	@ls $(BUILD)/zorva_*.deb
 
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)

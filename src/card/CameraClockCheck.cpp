@@ -63,7 +63,7 @@ std::optional<CameraClockCheck> checkRecording(const ZRVMedia& media, int utcOff
         const sys_time<milliseconds> gpsLocal = *fix + minutes(utcOffsetMinutes);
         const auto cameraSecond = round<seconds>(camera);
         const auto gpsSecond = round<seconds>(gpsLocal);
-        return CameraClockCheck{media.fileName(), dateTimeOf(cameraSecond), dateTimeOf(gpsSecond),
+        return CameraClockCheck{std::string(media.fileName()), dateTimeOf(cameraSecond), dateTimeOf(gpsSecond),
                                 (cameraSecond - gpsSecond).count()};
     }
     return std::nullopt;

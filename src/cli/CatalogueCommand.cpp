@@ -92,9 +92,7 @@ int runCatalogueCommand(const std::vector<std::string>& arguments) {
         return ExitCode::badInput;
     }
 
-    ZRVMediaList catalogue([](std::function<void()> scan) { scan(); });
-    catalogue.setDirectoryPath(directory);
-    const auto medias = catalogue.medias();
+    const auto medias = ZRVMediaList::sortedMedias(directory);
     if (args.hasFlag("--json")) {
         printJson(medias);
     } else {

@@ -1,55 +1,22 @@
 #include "cli/JsonWriter.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
-
-JsonWriter& JsonWriter::beginObject() {
-    beforeValue();
-    m_out << '{';
-    m_hasItems.push_back(false);
-    return *this;
-}
-
-JsonWriter& JsonWriter::endObject() {
-    m_hasItems.pop_back();
-    m_out << '}';
-    return *this;
-}
-
-JsonWriter& JsonWriter::beginArray() {
-    beforeValue();
-    m_out << '[';
-    m_hasItems.push_back(false);
-    return *this;
-}
-
-JsonWriter& JsonWriter::endArray() {
-    m_hasItems.pop_back();
-    m_out << ']';
-    return *this;
-}
-
-JsonWriter& JsonWriter::key(std::string_view name) {
-    value(name);
-    m_out << ':';
-    m_afterKey = true;
-    return *this;
-}
-
-void JsonWriter::beforeValue() {
-    if (m_afterKey) {
-        m_afterKey = false;
-        return;
-    }
-    if (!m_hasItems.empty()) {
-        if (m_hasItems.back()) {
-            m_out << ',';
-        }
-        m_hasItems.back() = true;
-    }
-}
+#include <cstring>
 
 namespace {
+
+// The bytes a string cannot carry as they are: quote, backslash, control
+// characters, and the start of what may be UTF-8. One look-up a byte keeps
+// long paths cheap.
+constexpr auto kNeedsCare = [] {
+    std::array<bool, 256> table{};
+    for (std::size_t byte = 0; byte < table.size(); ++byte) {
+        table[byte] = byte < 0x20 || byte >= 0x7f || byte == '"' || byte == '\\';
+    }
+    return table;
+}();
 
 // Length of the well-formed UTF-8 sequence at the start of text, or 0.
 std::size_t utf8SequenceLength(std::string_view text) {
@@ -88,36 +55,119 @@ std::size_t utf8SequenceLength(std::string_view text) {
 
 } // namespace
 
+JsonWriter& JsonWriter::beginObject() {
+    beforeValue();
+    put('{');
+    m_hasItems.push_back(false);
+    return *this;
+}
+
+JsonWriter& JsonWriter::endObject() {
+    m_hasItems.pop_back();
+    put('}');
+    afterValue();
+    return *this;
+}
+
+JsonWriter& JsonWriter::beginArray() {
+    beforeValue();
+    put('[');
+    m_hasItems.push_back(false);
+    return *this;
+}
+
+JsonWriter& JsonWriter::endArray() {
+    m_hasItems.pop_back();
+    put(']');
+    afterValue();
+    return *this;
+}
+
+JsonWriter& JsonWriter::key(std::string_view name) {
+    value(name);
+    put(':');
+    m_afterKey = true;
+    return *this;
+}
+
+void JsonWriter::beforeValue() {
+    if (m_afterKey) {
+        m_afterKey = false;
+        return;
+    }
+    if (!m_hasItems.empty()) {
+        if (m_hasItems.back()) {
+            put(',');
+        }
+        m_hasItems.back() = true;
+    }
+}
+
+void JsonWriter::afterValue() {
+    if (m_hasItems.empty()) {
+        flush();
+    }
+}
+
+void JsonWriter::flush() {
+    m_out.write(m_buffer.get(), static_cast<std::streamsize>(m_used));
+    m_used = 0;
+}
+
+void JsonWriter::put(std::string_view text) {
+    if (text.size() > kBufferSize - m_used) {
+        flush();
+        if (text.size() > kBufferSize) {
+            m_out.write(text.data(), static_cast<std::streamsize>(text.size()));
+            return;
+        }
+    }
+    std::memcpy(m_buffer.get() + m_used, text.data(), text.size());
+    m_used += text.size();
+}
+
 JsonWriter& JsonWriter::value(std::string_view text) {
     beforeValue();
     static const char* const hex = "0123456789abcdef";
-    m_out << '"';
+    const auto escapeByte = [this](unsigned char byte) {
+        const char escape[] = {'\\', 'u', '0', '0', hex[byte >> 4], hex[byte & 0xf]};
+        put(std::string_view(escape, sizeof escape));
+    };
+    put('"');
+    std::size_t plainStart = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         const auto byte = static_cast<unsigned char>(c);
+        if (!kNeedsCare[byte]) {
+            continue;
+        }
+        put(text.substr(plainStart, i - plainStart));
         if (c == '"' || c == '\\') {
-            m_out << '\\' << c;
-        } else if (byte >= 0x20 && byte < 0x7f) {
-            m_out << c;
+            put('\\');
+            put(c);
         } else if (byte < 0x80) {
-            m_out << "\\u00" << hex[byte >> 4] << hex[byte & 0xf];
+            escapeByte(byte);
         } else if (const std::size_t length = utf8SequenceLength(text.substr(i)); length > 0) {
-            m_out << text.substr(i, length);
+            put(text.substr(i, length));
             i += length - 1;
         } else {
             // A byte that is not UTF-8 (a damaged file) is shown as itself, in
             // Latin-1, rather than making the whole output invalid.
-            m_out << "\\u00" << hex[byte >> 4] << hex[byte & 0xf];
+            escapeByte(byte);
         }
+        plainStart = i + 1;
     }
-    m_out << '"';
+    put(text.substr(plainStart));
+    put('"');
+    afterValue();
     return *this;
 }
 
 template <typename Number> void JsonWriter::writeNumber(Number number) {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, number);
-    m_out.write(buffer, result.ptr - buffer);
+    put(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
+    afterValue();
 }
 
 JsonWriter& JsonWriter::value(double number) {
@@ -152,12 +202,21 @@ JsonWriter& JsonWriter::value(std::uint64_t number) {
 
 JsonWriter& JsonWriter::value(bool flag) {
     beforeValue();
-    m_out << (flag ? "true" : "false");
+    put(flag ? "true" : "false");
+    afterValue();
+    return *this;
+}
+
+JsonWriter& JsonWriter::rawValue(std::string_view json) {
+    beforeValue();
+    put(json);
+    afterValue();
     return *this;
 }
 
 JsonWriter& JsonWriter::null() {
     beforeValue();
-    m_out << "null";
+    put("null");
+    afterValue();
     return *this;
 }

@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <iostream>
 #include <map>
+#include <sstream>
+#include <string>
 
 namespace {
 
@@ -36,6 +38,53 @@ std::string character(char c) {
     return std::string(1, c);
 }
 
+void writeGps(JsonWriter& json, const ZRVAviGpsData& data) {
+    const _AVI_GPS_DATA_T record = data.record();
+    json.beginObject()
+        .field("timestamp", record.nTimestamp)
+        .field("latitude", record.fLatitude)
+        .field("longitude", record.fLongitude)
+        .field("speed", record.fSpeed)
+        .field("unit", record.KM == '9' ? "km/h" : "mph")
+        .endObject();
+}
+
+void writeFix(JsonWriter& json, const ZRVGpsData& fix) {
+    json.beginObject().key("utc");
+    if (const auto utc = ZRVDriveTrack::isoTime(fix.Now)) {
+        json.value(*utc);
+    } else {
+        json.null();
+    }
+    json.field("ns", character(fix.NS))
+        .field("ew", character(fix.EW))
+        .field("hdop", fix.HDOP)
+        .field("satellites", fix.SatelliteUsedCount)
+        .field("speed_knots", fix.SpeedOverGround)
+        .field("course", fix.CourseOverGround)
+        .field("latitude", fix.Latitude)
+        .field("longitude", fix.Longitude)
+        .endObject();
+}
+
+// One value per item, its text made again only when the item differs from
+// the one before: a GPS record stands for each of the ten samples it is lined
+// up with, and about half of the fixes repeat the one before.
+template <typename Item, typename Write>
+void writeEach(JsonWriter& json, const std::vector<Item>& items, Write write) {
+    std::ostringstream text;
+    JsonWriter itemJson(text);
+    const Item* previous = nullptr;
+    for (const Item& item : items) {
+        if (previous == nullptr || !(item == *previous)) {
+            text.str({});
+            write(itemJson, item);
+            previous = &item;
+        }
+        json.rawValue(text.view());
+    }
+}
+
 void printJson(const ZRVBlackBoxData& telemetry) {
     JsonWriter json(std::cout);
     json.beginObject().key("gsensors").beginArray();
@@ -43,34 +92,9 @@ void printJson(const ZRVBlackBoxData& telemetry) {
         json.beginArray().value(sample.x).value(sample.y).value(sample.z).endArray();
     }
     json.endArray().key("gps").beginArray();
-    for (const ZRVAviGpsData& data : telemetry.gpsData()) {
-        const _AVI_GPS_DATA_T record = data.record();
-        json.beginObject()
-            .field("timestamp", record.nTimestamp)
-            .field("latitude", record.fLatitude)
-            .field("longitude", record.fLongitude)
-            .field("speed", record.fSpeed)
-            .field("unit", record.KM == '9' ? "km/h" : "mph")
-            .endObject();
-    }
+    writeEach(json, telemetry.gpsData(), writeGps);
     json.endArray().key("fixes").beginArray();
-    for (const ZRVGpsData& fix : telemetry.nmeaFixes()) {
-        json.beginObject().key("utc");
-        if (const auto utc = ZRVDriveTrack::isoTime(fix.Now)) {
-            json.value(*utc);
-        } else {
-            json.null();
-        }
-        json.field("ns", character(fix.NS))
-            .field("ew", character(fix.EW))
-            .field("hdop", fix.HDOP)
-            .field("satellites", fix.SatelliteUsedCount)
-            .field("speed_knots", fix.SpeedOverGround)
-            .field("course", fix.CourseOverGround)
-            .field("latitude", fix.Latitude)
-            .field("longitude", fix.Longitude)
-            .endObject();
-    }
+    writeEach(json, telemetry.nmeaFixes(), writeFix);
     json.endArray().endObject();
     std::cout << "\n";
 }

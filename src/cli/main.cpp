@@ -19,22 +19,25 @@
 
 namespace {
 
-const char* const kUsage = "usage: zorva-tool COMMAND [ARGUMENTS]\n"
-                           "\n"
-                           "commands:\n"
-                           "  catalogue DIR [--json]            the recordings of a folder\n"
-                           "  telemetry FILE [--format F]       G-sensor, GPS and fixes of a "
-                           "recording\n"
-                           "  readout FILE POSITION [--json]    what the player shows at a "
-                           "position\n"
-                           "  sample-card DIR [--moments N] ... write a demo card\n"
-                           "  settings show|set|reset|new FILE  the camera's settings file\n"
-                           "  records FILE [--csv|--json]       the camera's driving records\n"
-                           "  clock TARGET [--at TIME]          write the camera's clock file\n"
-                           "  clock-check CARD [--json]         the camera's clock against GPS "
-                           "time\n"
-                           "\n"
-                           "zorva-tool COMMAND --help describes each command.\n";
+// Laid out as help2man reads it, since the manual page is made from it: a
+// "Usage:" line, and two blanks at least between a command and its meaning.
+const char* const kUsage =
+    "Usage: zorva-tool COMMAND [ARGUMENTS]\n"
+    "\n"
+    "Reads the recordings, settings and driving records of a two-camera car dash\n"
+    "cam's card, and writes the camera's settings and clock files, for scripts.\n"
+    "\n"
+    "Commands:\n"
+    "  catalogue DIR [--json]             the recordings of a folder\n"
+    "  telemetry FILE [--format F]        G-sensor, GPS and fixes of a recording\n"
+    "  readout FILE POSITION [--json]     what the player shows at a position\n"
+    "  sample-card DIR [--moments N] ...  write a demo card\n"
+    "  settings show|set|reset|new FILE   the camera's settings file\n"
+    "  records FILE [--csv|--json]        the camera's driving records\n"
+    "  clock TARGET [--at TIME]           write the camera's clock file\n"
+    "  clock-check CARD [--json]          the camera's clock against GPS time\n"
+    "\n"
+    "zorva-tool COMMAND --help describes each command.\n";
 
 } // namespace
 

@@ -9,7 +9,9 @@
 namespace StdioRead {
 
 // Reads up to `size` bytes at `position` and returns how many were read; a
-// position that cannot be reached reads nothing.
+// position that cannot be reached reads nothing. A stream on a file is read
+// through its descriptor, past stdio's buffer: what was written through the
+// stream must have been flushed.
 std::size_t readAt(std::FILE* file, std::uint64_t position, unsigned char* out, std::size_t size);
 
 // The stream's length in bytes, 0 when it cannot be told.

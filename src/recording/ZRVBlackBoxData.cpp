@@ -39,11 +39,6 @@ bool findsMore(const std::vector<ZRVAviDataChunk>& walked,
 
 bool ZRVBlackBoxData::extractStreamInformation(const char* path) {
     std::FILE* file = path != nullptr ? std::fopen(path, "rb") : nullptr;
-    if (file != nullptr) {
-        // Each read goes somewhere else in the file, so stdio's read-ahead
-        // would only add copying.
-        std::setvbuf(file, nullptr, _IONBF, 0);
-    }
     const bool read = extractStreamInformation(file);
     if (file != nullptr) {
         std::fclose(file);
@@ -54,7 +49,8 @@ bool ZRVBlackBoxData::extractStreamInformation(const char* path) {
 bool ZRVBlackBoxData::extractStreamInformation(std::FILE* file, ChunkSource source) {
     DiagnosticLog::write(kLogCategory, "#############################   START");
     clear();
-    if (file == nullptr) {
+    // What the caller wrote through the stream is read back past its buffer.
+    if (file == nullptr || std::fflush(file) != 0) {
         return false;
     }
 
@@ -72,7 +68,10 @@ bool ZRVBlackBoxData::extractStreamInformation(std::FILE* file, ChunkSource sour
                   static_cast<unsigned long long>(indexStart));
     DiagnosticLog::write(kLogCategory, where);
 
-    for (const ZRVAviDataChunk& chunk : chunksToRead(finder, source)) {
+    const std::vector<ZRVAviDataChunk> chunks = chunksToRead(finder, source);
+    m_vGSensorData.reserve(chunks.size());
+    m_GSensors.reserve(chunks.size());
+    for (const ZRVAviDataChunk& chunk : chunks) {
         readRecord(file, chunk.dataPosition, chunk.size);
     }
     if (!m_gpsRecords.empty()) {
@@ -131,6 +130,8 @@ void ZRVBlackBoxData::readRecord(std::FILE* file, std::uint64_t dataPosition,
 // run out the line-up ends, so later GPS records cannot claim the same samples
 // again.
 void ZRVBlackBoxData::lineUpGpsRecords() {
+    // At most one per sample; growing would copy every large record again.
+    m_vGpsData.reserve(m_vGSensorData.size());
     std::size_t cursor = 0;
     for (const ZRVAviGpsData& gps : m_gpsRecords) {
         if (cursor == m_vGSensorData.size()) {

@@ -1,10 +1,10 @@
 #include "recording/ZRVDriveTrack.h"
 
+#include "common/ZeroPadded.h"
 #include "recording/DegreeMinutes.h"
 #include "recording/ZRVBlackBoxData.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -71,9 +71,18 @@ std::optional<std::string> ZRVDriveTrack::isoTime(const _SYSTEMTIME& t) {
         t.wSecond == 0 && t.wMilliseconds == 0) {
         return std::nullopt;
     }
-    char text[64];
-    std::snprintf(text, sizeof text, "%04u-%02u-%02uT%02u:%02u:%02u.%03uZ", unsigned{t.wYear},
-                  unsigned{t.wMonth}, unsigned{t.wDay}, unsigned{t.wHour}, unsigned{t.wMinute},
-                  unsigned{t.wSecond}, unsigned{t.wMilliseconds});
-    return std::string(text);
+    const struct {
+        unsigned value;
+        int width;
+        char after;
+    } fields[] = {{t.wYear, 4, '-'},        {t.wMonth, 2, '-'},  {t.wDay, 2, 'T'},
+                  {t.wHour, 2, ':'},        {t.wMinute, 2, ':'}, {t.wSecond, 2, '.'},
+                  {t.wMilliseconds, 3, 'Z'}};
+    std::string text;
+    text.reserve(24);
+    for (const auto& field : fields) {
+        appendZeroPadded(text, field.value, field.width);
+        text += field.after;
+    }
+    return text;
 }

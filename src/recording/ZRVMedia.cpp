@@ -1,7 +1,6 @@
 #include "recording/ZRVMedia.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 
 namespace {
@@ -98,40 +97,22 @@ ZRVMedia::ZRVMedia(const std::filesystem::path& path) {
         const auto absolute = std::filesystem::absolute(path, error);
         m_path = error ? path.native() : absolute.native();
     }
-    std::shared_ptr<const std::string> ownDir;
-    splitPath(ownDir);
-    parseName();
-}
-
-ZRVMedia::ZRVMedia(std::string absolutePath, std::shared_ptr<const std::string>& sharedDir)
-    : m_path(std::move(absolutePath)) {
-    splitPath(sharedDir);
-    parseName();
-}
-
-void ZRVMedia::splitPath(std::shared_ptr<const std::string>& sharedDir) {
     const std::string_view full = withoutTrailingSlashes(m_path);
-    // Recordings of one folder come one after another; spotting the previous
-    // one's folder at the start is quicker than searching from the end.
-    const bool inSharedDir = sharedDir && sharedDir->size() > 1 &&
-                             full.size() > sharedDir->size() && full.starts_with(*sharedDir) &&
-                             full[sharedDir->size()] == '/' &&
-                             full.find('/', sharedDir->size() + 1) == std::string_view::npos;
-    const auto slash = inSharedDir ? sharedDir->size() : full.rfind('/');
-    const auto name = slash == std::string_view::npos ? full : full.substr(slash + 1);
-    std::string_view dir;
-    if (slash != std::string_view::npos) {
-        dir = slash == 0 ? full.substr(0, 1) : full.substr(0, slash);
-    }
-    if (!inSharedDir && (!sharedDir || *sharedDir != dir)) {
-        sharedDir = std::make_shared<const std::string>(dir);
-    }
-    m_dir = sharedDir;
-    const auto dot = extensionDot(name);
-    m_mediaName = name.substr(0, dot);
-    if (dot != std::string_view::npos) {
-        m_extension = name.substr(dot + 1);
-    }
+    const auto slash = full.rfind('/');
+    splitName(slash == std::string_view::npos ? 0 : slash + 1, full.size());
+    parseName();
+}
+
+ZRVMedia::ZRVMedia(std::string absolutePath, std::size_t nameStart)
+    : m_path(std::move(absolutePath)) {
+    splitName(nameStart, m_path.size());
+    parseName();
+}
+
+void ZRVMedia::splitName(std::size_t nameStart, std::size_t nameEnd) {
+    m_fileNameStart = nameStart;
+    m_fileNameLength = nameEnd - nameStart;
+    m_mediaNameLength = std::min(extensionDot(fileName()), m_fileNameLength);
 }
 
 bool ZRVMedia::isRecordingFileName(std::string_view fileName) {
@@ -154,18 +135,45 @@ std::string_view ZRVMedia::mediaNameOfPath(std::string_view fileNameOrPath) {
     return name.substr(0, extensionDot(name));
 }
 
-std::string ZRVMedia::fileName() const {
-    return m_extension.empty() ? m_mediaName : m_mediaName + '.' + m_extension;
+std::string_view ZRVMedia::mediaName() const {
+    return fileName().substr(0, m_mediaNameLength);
 }
 
-std::string ZRVMedia::mediaGroupName() const {
-    return m_mediaName.substr(0, m_mediaName.size() < 2 ? 0 : m_mediaName.size() - 2);
+std::string_view ZRVMedia::extension() const {
+    return m_mediaNameLength < m_fileNameLength ? fileName().substr(m_mediaNameLength + 1)
+                                                : std::string_view();
+}
+
+std::string_view ZRVMedia::dir() const {
+    // The root keeps its slash; a bare name has no folder.
+    return std::string_view(m_path).substr(0, m_fileNameStart > 1 ? m_fileNameStart - 1
+                                                                  : m_fileNameStart);
+}
+
+std::string_view ZRVMedia::fileName() const {
+    return std::string_view(m_path).substr(m_fileNameStart, m_fileNameLength);
+}
+
+std::string_view ZRVMedia::mediaGroupName() const {
+    const std::string_view name = mediaName();
+    return name.substr(0, name.size() < 2 ? 0 : name.size() - 2);
 }
 
 std::string ZRVMedia::yyyymmddhhmiss() const {
-    char text[72];
-    std::snprintf(text, sizeof text, "%04d%02d%02d%02d%02d%02d", m_year, m_month, m_day, m_hour,
-                  m_minute, m_second);
+    // Digits put in place rather than printf's: a listing asks for thousands,
+    // and readTime keeps every field within its width.
+    std::string text(14, '0');
+    const auto put = [&text](std::size_t end, int value, int digits) {
+        for (; digits > 0; --digits, value /= 10) {
+            text[--end] = static_cast<char>('0' + value % 10);
+        }
+    };
+    put(4, m_year, 4);
+    put(6, m_month, 2);
+    put(8, m_day, 2);
+    put(10, m_hour, 2);
+    put(12, m_minute, 2);
+    put(14, m_second, 2);
     return text;
 }
 
@@ -191,7 +199,7 @@ std::uint64_t ZRVMedia::dateOrderKey() const {
 }
 
 void ZRVMedia::parseName() {
-    const std::string_view name = m_mediaName;
+    const std::string_view name = mediaName();
     if (!hasRecordingLength(name.size())) {
         return;
     }
@@ -220,7 +228,7 @@ void ZRVMedia::parseName() {
 }
 
 bool ZRVMedia::readTime(std::size_t position) {
-    const std::string_view name = m_mediaName;
+    const std::string_view name = mediaName();
     if (name.size() < position + kTimeLength) {
         return false;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <compare>
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -31,9 +32,11 @@ public:
     static std::string_view mediaNameOfPath(std::string_view fileNameOrPath);
 
     const std::string& path() const { return m_path; }
-    const std::string& mediaName() const { return m_mediaName; }
-    const std::string& extension() const { return m_extension; }
-    const std::string& dir() const { return *m_dir; }
+    // Views into path(), valid while this media is.
+    std::string_view mediaName() const;
+    std::string_view extension() const;
+    std::string_view dir() const;
+    std::string_view fileName() const;
     ZRVMediaDivision mediaDivision() const { return m_mediaDivision; }
     ZRVMediaDirection mediaDirection() const { return m_mediaDirection; }
     int year() const { return m_year; }
@@ -43,9 +46,8 @@ public:
     int minute() const { return m_minute; }
     int second() const { return m_second; }
 
-    std::string fileName() const;
     // The pair key: the name without its side suffix.
-    std::string mediaGroupName() const;
+    std::string_view mediaGroupName() const;
     std::string yyyymmddhhmiss() const;
 
     bool isFrontMedia() const { return m_mediaDirection == ZRVMediaDirection::front; }
@@ -67,18 +69,19 @@ public:
 private:
     friend class ZRVMediaList;
 
-    // For the recordings of one folder: they share one copy of the folder's
-    // path, kept in sharedDir between calls.
-    ZRVMedia(std::string absolutePath, std::shared_ptr<const std::string>& sharedDir);
+    // For the recordings a walk finds: the walk knows where the name starts.
+    ZRVMedia(std::string absolutePath, std::size_t nameStart);
 
-    void splitPath(std::shared_ptr<const std::string>& sharedDir);
+    void splitName(std::size_t nameStart, std::size_t nameEnd);
     void parseName();
     bool readTime(std::size_t position);
 
+    // The name and its parts are places in the path rather than copies: a
+    // catalogue holds thousands of recordings.
     std::string m_path;
-    std::string m_mediaName;
-    std::string m_extension;
-    std::shared_ptr<const std::string> m_dir;
+    std::size_t m_fileNameStart = 0;
+    std::size_t m_fileNameLength = 0;
+    std::size_t m_mediaNameLength = 0;
     ZRVMediaDivision m_mediaDivision = ZRVMediaDivision::always;
     ZRVMediaDirection m_mediaDirection = ZRVMediaDirection::front;
     int m_year = 0;

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <dirent.h>
 #include <exception>
+#include <filesystem>
 #include <mutex>
 #include <unordered_set>
 #include <utility>
@@ -40,17 +42,14 @@ struct ZRVMediaList::State {
 };
 
 struct ZRVMediaList::Walk {
-    const State& state;
-    std::uint64_t generation;
+    // True once a later scan has made this one pointless.
+    std::function<bool()> isOutdated;
     // Canonical paths, so that a folder reached again through a link, or a
     // cycle of links, is walked once.
     std::unordered_set<std::string> walkedFolders;
     std::vector<ZRVMedia> medias;
 
     bool isFull() const { return medias.size() >= kScanLimit; }
-    bool isOutdated() const {
-        return state.generation.load(std::memory_order_relaxed) != generation;
-    }
 };
 
 ZRVMediaList::ZRVMediaList(ZRVExecutor executor)
@@ -135,47 +134,22 @@ std::shared_ptr<const ZRVMediaListSnapshot> ZRVMediaList::snapshot() const {
     return m_state->contents;
 }
 
+std::vector<std::shared_ptr<const ZRVMedia>>
+ZRVMediaList::sortedMedias(const std::string& directory) {
+    return *walkAndSort(directory, [] { return false; });
+}
+
 void ZRVMediaList::scan(const std::shared_ptr<State>& state, const std::string& directory,
                         std::uint64_t generation) {
     std::shared_ptr<const ZRVMediaListSnapshot> contents;
     try {
-        // Room for the most a walk keeps, given back below when the folder
-        // was small: growing would move every recording several times.
-        Walk walk{*state, generation, {}, {}};
-        walk.medias.reserve(kScanLimit);
-        std::error_code error;
-        const auto root = std::filesystem::absolute(directory, error);
-        const auto canonical = error ? root : std::filesystem::canonical(root, error);
-        if (!error) {
-            eachDir(root, canonical.native(), walk);
-        }
-        if (walk.isOutdated()) {
+        auto medias = walkAndSort(directory, [&state, generation] {
+            return state->generation.load(std::memory_order_relaxed) != generation;
+        });
+        if (!medias) {
             return;
         }
-        if (walk.medias.size() < walk.medias.capacity() / 2) {
-            walk.medias.shrink_to_fit();
-        }
-        // One allocation holds every recording of the scan and each one handed
-        // out shares it, which is far cheaper than a block per recording; a
-        // single recording kept elsewhere keeps the scan's batch alive.
-        const auto batch = std::make_shared<const std::vector<ZRVMedia>>(std::move(walk.medias));
-        // The index rides in the low bits of the order key, so the sort moves
-        // and compares plain numbers.
-        constexpr int indexBits = 64 - ZRVMedia::kDateOrderKeyBits;
-        static_assert(kScanLimit < std::uint64_t{1} << indexBits);
-        std::vector<std::uint64_t> order;
-        order.reserve(batch->size());
-        for (std::size_t i = 0; i < batch->size(); ++i) {
-            order.push_back((*batch)[i].dateOrderKey() << indexBits | i);
-        }
-        std::sort(order.begin(), order.end());
-        std::vector<std::shared_ptr<const ZRVMedia>> medias;
-        medias.reserve(order.size());
-        constexpr std::uint64_t indexMask = (std::uint64_t{1} << indexBits) - 1;
-        for (const auto keyAndIndex : order) {
-            medias.emplace_back(batch, &(*batch)[keyAndIndex & indexMask]);
-        }
-        contents = std::make_shared<ZRVMediaListSnapshot>(std::move(medias));
+        contents = std::make_shared<ZRVMediaListSnapshot>(std::move(*medias));
     } catch (const std::exception&) {
         // Only allocation can fail here; the previous list is better than a
         // partial one.
@@ -199,34 +173,91 @@ void ZRVMediaList::scan(const std::shared_ptr<State>& state, const std::string& 
     }
 }
 
-void ZRVMediaList::eachDir(const std::filesystem::path& directory, const std::string& canonical,
-                           Walk& walk) {
+std::optional<std::vector<std::shared_ptr<const ZRVMedia>>>
+ZRVMediaList::walkAndSort(const std::string& directory, std::function<bool()> isOutdated) {
+    // Room for the most a walk keeps, given back below when the folder was
+    // small: growing would move every recording several times.
+    Walk walk{std::move(isOutdated), {}, {}};
+    walk.medias.reserve(kScanLimit);
+    std::error_code error;
+    const auto root = std::filesystem::absolute(directory, error);
+    const auto canonical = error ? root : std::filesystem::canonical(root, error);
+    if (!error) {
+        eachDir(root.native(), canonical.native(), walk);
+    }
+    if (walk.isOutdated()) {
+        return std::nullopt;
+    }
+    if (walk.medias.size() < walk.medias.capacity() / 2) {
+        walk.medias.shrink_to_fit();
+    }
+    // One allocation holds every recording of the scan and each one handed
+    // out shares it, which is far cheaper than a block per recording; a
+    // single recording kept elsewhere keeps the scan's batch alive.
+    const auto batch = std::make_shared<const std::vector<ZRVMedia>>(std::move(walk.medias));
+    // The index rides in the low bits of the order key, so the sort moves
+    // and compares plain numbers.
+    constexpr int indexBits = 64 - ZRVMedia::kDateOrderKeyBits;
+    static_assert(kScanLimit < std::uint64_t{1} << indexBits);
+    std::vector<std::uint64_t> order;
+    order.reserve(batch->size());
+    for (std::size_t i = 0; i < batch->size(); ++i) {
+        order.push_back((*batch)[i].dateOrderKey() << indexBits | i);
+    }
+    std::sort(order.begin(), order.end());
+    std::vector<std::shared_ptr<const ZRVMedia>> medias;
+    medias.reserve(order.size());
+    constexpr std::uint64_t indexMask = (std::uint64_t{1} << indexBits) - 1;
+    for (const auto keyAndIndex : order) {
+        medias.emplace_back(batch, &(*batch)[keyAndIndex & indexMask]);
+    }
+    return medias;
+}
+
+void ZRVMediaList::eachDir(const std::string& directory, const std::string& canonical, Walk& walk) {
     if (walk.isFull() || walk.isOutdated() || !walk.walkedFolders.insert(canonical).second) {
         return;
     }
-    std::error_code error;
-    std::filesystem::directory_iterator entries(
-        directory, std::filesystem::directory_options::skip_permission_denied, error);
-    // An entry's path is this folder's path joined with the entry's name, so
-    // the name starts at the same place in every one.
-    const auto nameStart = (directory / std::filesystem::path()).native().size();
-    std::shared_ptr<const std::string> sharedDir;
-    for (; !error && !walk.isFull() && entries != std::filesystem::directory_iterator();
-         entries.increment(error)) {
-        const auto& entry = *entries;
-        const std::string& path = entry.path().native();
-        const auto name = std::string_view(path).substr(std::min(nameStart, path.size()));
-        // The type comes from the listing itself; only links cost a stat.
-        std::error_code typeError;
-        if (entry.is_directory(typeError)) {
-            if (!entry.is_symlink(typeError)) {
-                eachDir(entry.path(), childPath(canonical, name), walk);
-            } else if (const auto target = std::filesystem::canonical(entry.path(), typeError);
-                       !typeError) {
-                eachDir(entry.path(), target.native(), walk);
+    // The C library's listing rather than std::filesystem's: that one builds
+    // every entry's path and splits it into its components, which cost more
+    // than reading the folder. A folder that cannot be opened is skipped.
+    const std::unique_ptr<DIR, int (*)(DIR*)> folder(opendir(directory.c_str()), closedir);
+    if (!folder) {
+        return;
+    }
+    while (!walk.isFull()) {
+        const dirent* entry = readdir(folder.get());
+        if (entry == nullptr) {
+            break;
+        }
+        const std::string_view name = entry->d_name;
+        if (name == "." || name == "..") {
+            continue;
+        }
+        // The type comes from the listing itself; only links, and the entries
+        // of a file system that does not give types, cost a stat.
+        auto type = entry->d_type;
+        if (type == DT_UNKNOWN) {
+            std::error_code typeError;
+            const auto status =
+                std::filesystem::symlink_status(childPath(directory, name), typeError);
+            type = std::filesystem::is_symlink(status)     ? DT_LNK
+                   : std::filesystem::is_directory(status) ? DT_DIR
+                                                           : DT_REG;
+        }
+        if (type == DT_DIR) {
+            eachDir(childPath(directory, name), childPath(canonical, name), walk);
+            continue;
+        }
+        std::string path = childPath(directory, name);
+        std::error_code linkError;
+        if (type == DT_LNK && std::filesystem::is_directory(path, linkError)) {
+            if (const auto target = std::filesystem::canonical(path, linkError); !linkError) {
+                eachDir(path, target.native(), walk);
             }
         } else if (ZRVMedia::isRecordingFileName(name)) {
-            walk.medias.push_back(ZRVMedia(path, sharedDir));
+            const std::size_t nameStart = path.size() - name.size();
+            walk.medias.push_back(ZRVMedia(std::move(path), nameStart));
         }
     }
 }

@@ -7,7 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -54,6 +54,10 @@ public:
 
     std::vector<std::shared_ptr<const ZRVMedia>> medias() const;
     std::map<std::string, ZRVMediaPair> mediaPairDic() const;
+    // The recordings a scan of the folder lists, in the list's order, found
+    // on the calling thread without the pairs: for a caller that only lists
+    // them.
+    static std::vector<std::shared_ptr<const ZRVMedia>> sortedMedias(const std::string& directory);
     // The list as it is now; later scans publish new snapshots and leave this
     // one as it was. Never null.
     std::shared_ptr<const ZRVMediaListSnapshot> snapshot() const;
@@ -64,8 +68,10 @@ private:
 
     static void scan(const std::shared_ptr<State>& state, const std::string& directory,
                      std::uint64_t generation);
-    static void eachDir(const std::filesystem::path& directory, const std::string& canonical,
-                        Walk& walk);
+    // Empty when the walk found itself outdated.
+    static std::optional<std::vector<std::shared_ptr<const ZRVMedia>>>
+    walkAndSort(const std::string& directory, std::function<bool()> isOutdated);
+    static void eachDir(const std::string& directory, const std::string& canonical, Walk& walk);
 
     std::shared_ptr<State> m_state;
     ZRVExecutor m_executor;

@@ -73,6 +73,13 @@ TEST(ZorvaTool, TrackTakesHemispheresFromTheDecodedSentences) {
         << json.out;
     EXPECT_NE(json.out.find("\"utc\":\"2016-01-21T08:36:00.000Z\",\"ns\":\"S\",\"ew\":\"W\""),
               std::string::npos);
+    // Each sample carries the GPS record it is lined up with: the first for
+    // two samples, then the second.
+    const std::string first = "{\"timestamp\":1000,\"latitude\":3731.5,\"longitude\":12658.8,"
+                              "\"speed\":50,\"unit\":\"km/h\"}";
+    EXPECT_NE(json.out.find("\"gps\":[" + first + "," + first + ",{\"timestamp\":2000,"),
+              std::string::npos)
+        << json.out;
 }
 
 // The first point has no time yet: GPX leaves <time> out, and KML draws a

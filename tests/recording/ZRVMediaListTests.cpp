@@ -23,7 +23,7 @@ struct CountingDelegate : ZRVMediaListDelegate {
 std::vector<std::string> fileNames(const ZRVMediaList& list) {
     std::vector<std::string> names;
     for (const auto& media : list.medias()) {
-        names.push_back(media->fileName());
+        names.emplace_back(media->fileName());
     }
     return names;
 }
@@ -62,6 +62,11 @@ TEST(ZRVMediaListTests, ScansNestedFoldersIntoASortedListWithPairs) {
                                    "alwa_20160109_000001_F.avi"}));
     EXPECT_EQ(list.mediaAtIndex(list.count()), nullptr);
     EXPECT_EQ(list.mediaPairDic().size(), 5U);
+    std::vector<std::string> listedAlone;
+    for (const auto& media : ZRVMediaList::sortedMedias(card.path().string())) {
+        listedAlone.emplace_back(media->fileName());
+    }
+    EXPECT_EQ(listedAlone, fileNames(list));
 
     const auto pair = list.findMediaPairWithFileName("alwa_20160108_123456_F.avi");
     ASSERT_TRUE(pair);
@@ -75,7 +80,7 @@ TEST(ZRVMediaListTests, ScansNestedFoldersIntoASortedListWithPairs) {
     EXPECT_EQ(rearOnly->rearMedia(), list.mediaAtIndex(1));
 }
 
-TEST(ZRVMediaListTests, FollowsLinksToFoldersButWalksEachFolderOnce) {
+TEST(ZRVMediaListTests, FollowsLinksToFoldersAndFilesButWalksEachFolderOnce) {
     TemporaryDirectory card;
     TemporaryDirectory elsewhere;
     card.write("a/alwa_20160108_123456_F.avi");
@@ -83,12 +88,15 @@ TEST(ZRVMediaListTests, FollowsLinksToFoldersButWalksEachFolderOnce) {
     std::filesystem::create_directory_symlink(card.path(), card.path() / "a/up");
     std::filesystem::create_directory_symlink(card.path() / "a", card.path() / "b");
     std::filesystem::create_directory_symlink(elsewhere.path(), card.path() / "a/more");
+    std::filesystem::create_symlink(elsewhere.path() / "alwa_20160108_123456_R.avi",
+                                    card.path() / "event_20160108_123456_R.avi");
 
     ZRVMediaList list(inlineExecutor);
     list.setDirectoryPath(card.path().string());
 
-    EXPECT_EQ(fileNames(list), (std::vector<std::string>{"alwa_20160108_123456_F.avi",
-                                                         "alwa_20160108_123456_R.avi"}));
+    EXPECT_EQ(fileNames(list),
+              (std::vector<std::string>{"event_20160108_123456_R.avi", "alwa_20160108_123456_F.avi",
+                                        "alwa_20160108_123456_R.avi"}));
 }
 
 TEST(ZRVMediaListTests, StopsTheWholeWalkAtTheLimit) {

@@ -43,6 +43,10 @@ TEST(ZRVMediaTests, ParsesModeTimeAndSideFromTheName) {
 TEST(ZRVMediaTests, SplitsThePathAndMakesItAbsolute) {
     const auto media = ZRVMedia::mediaWithPath("/card/DCIM/alwa_20160108_123456_F.AVI");
     EXPECT_EQ(media->mediaGroupName(), "alwa_20160108_123456");
+    EXPECT_EQ(media->dir(), "/card/DCIM");
+    EXPECT_EQ(media->extension(), "AVI");
+    EXPECT_EQ(ZRVMedia("/alwa_20160108_123456_F.avi/").dir(), "/");
+    EXPECT_EQ(ZRVMedia("/alwa_20160108_123456_F.avi/").fileName(), "alwa_20160108_123456_F.avi");
 
     const ZRVMedia relative("event_20160108_123456_R.avi");
     EXPECT_EQ(relative.path(), (std::filesystem::current_path() / relative.fileName()).string());
@@ -78,7 +82,7 @@ TEST(ZRVMediaTests, OrdersByTimeThenEventBeforeAlwaysThenFrontBeforeRear) {
               [](const ZRVMedia& a, const ZRVMedia& b) { return a.compareDate(b) < 0; });
     std::vector<std::string> sorted;
     for (const auto& media : medias) {
-        sorted.push_back(media.fileName());
+        sorted.emplace_back(media.fileName());
     }
     EXPECT_EQ(sorted, expected);
     EXPECT_EQ(medias[1].compareDate(ZRVMedia("/other/event_20160108_123456_F.AVI")),
