@@ -39,7 +39,7 @@ ZRVTelemetryTexts ZRVTelemetryReadout::textsAt(const ZRVBlackBoxData& telemetry,
 }
 
 ZRVTelemetryTexts ZRVTelemetryReadout::textsAt(std::span<const ZRVGSensor> samples,
-                                               std::span<const ZRVAviGpsData> gpsRecords,
+                                               const ZRVGpsRecordsBySample& gpsRecords,
                                                std::span<const ZRVGpsData> fixes, double position,
                                                ZRVHemispheres& hemispheres) {
     ZRVTelemetryTexts texts;
@@ -60,7 +60,7 @@ void ZRVTelemetryReadout::addGsensorTexts(ZRVTelemetryTexts& texts,
 }
 
 void ZRVTelemetryReadout::addGpsTexts(ZRVTelemetryTexts& texts,
-                                      std::span<const ZRVAviGpsData> gpsRecords,
+                                      const ZRVGpsRecordsBySample& gpsRecords,
                                       std::span<const ZRVGpsData> fixes, double position,
                                       ZRVHemispheres& hemispheres) {
     if (gpsRecords.empty()) {

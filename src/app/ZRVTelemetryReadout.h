@@ -1,8 +1,8 @@
 #pragma once
 
-#include "recording/ZRVAviGpsData.h"
 #include "recording/ZRVGSensor.h"
 #include "recording/ZRVGpsData.h"
+#include "recording/ZRVGpsRecordsBySample.h"
 
 #include <cstddef>
 #include <optional>
@@ -50,14 +50,14 @@ public:
     static ZRVTelemetryTexts textsAt(const ZRVBlackBoxData& telemetry, double position,
                                      ZRVHemispheres& hemispheres);
     static ZRVTelemetryTexts textsAt(std::span<const ZRVGSensor> samples,
-                                     std::span<const ZRVAviGpsData> gpsRecords,
+                                     const ZRVGpsRecordsBySample& gpsRecords,
                                      std::span<const ZRVGpsData> fixes, double position,
                                      ZRVHemispheres& hemispheres);
     // The two halves: the X, Y and Z texts; the marker, speed, HDOP and
     // satellites.
     static void addGsensorTexts(ZRVTelemetryTexts& texts, std::span<const ZRVGSensor> samples,
                                 double position);
-    static void addGpsTexts(ZRVTelemetryTexts& texts, std::span<const ZRVAviGpsData> gpsRecords,
+    static void addGpsTexts(ZRVTelemetryTexts& texts, const ZRVGpsRecordsBySample& gpsRecords,
                             std::span<const ZRVGpsData> fixes, double position,
                             ZRVHemispheres& hemispheres);
 

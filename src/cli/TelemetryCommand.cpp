@@ -12,6 +12,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <type_traits>
 
 namespace {
 
@@ -69,14 +70,16 @@ void writeFix(JsonWriter& json, const ZRVGpsData& fix) {
 
 // One value per item, its text made again only when the item differs from
 // the one before: a GPS record stands for each of the ten samples it is lined
-// up with, and about half of the fixes repeat the one before.
-template <typename Item, typename Write>
-void writeEach(JsonWriter& json, const std::vector<Item>& items, Write write) {
+// up with (the same object, so not even compared), and about half of the
+// fixes repeat the one before.
+template <typename Items, typename Write>
+void writeEach(JsonWriter& json, const Items& items, Write write) {
     std::ostringstream text;
     JsonWriter itemJson(text);
-    const Item* previous = nullptr;
-    for (const Item& item : items) {
-        if (previous == nullptr || !(item == *previous)) {
+    const std::remove_cvref_t<decltype(items[0])>* previous = nullptr;
+    for (std::size_t k = 0; k < items.size(); ++k) {
+        const auto& item = items[k];
+        if (previous == nullptr || (&item != previous && !(item == *previous))) {
             text.str({});
             write(itemJson, item);
             previous = &item;

@@ -69,8 +69,14 @@ bool ZRVBlackBoxData::extractStreamInformation(std::FILE* file, ChunkSource sour
     DiagnosticLog::write(kLogCategory, where);
 
     const std::vector<ZRVAviDataChunk> chunks = chunksToRead(finder, source);
-    m_vGSensorData.reserve(chunks.size());
-    m_GSensors.reserve(chunks.size());
+    const auto gpsChunks = static_cast<std::size_t>(
+        std::count_if(chunks.begin(), chunks.end(), [](const ZRVAviDataChunk& chunk) {
+            return chunk.size > kLargestGSensorChunk;
+        }));
+    m_gpsRecords.reserve(gpsChunks);
+    m_fixCountAfterGpsRecord.reserve(gpsChunks);
+    m_vGSensorData.reserve(chunks.size() - gpsChunks);
+    m_GSensors.reserve(chunks.size() - gpsChunks);
     for (const ZRVAviDataChunk& chunk : chunks) {
         readRecord(file, chunk.dataPosition, chunk.size);
     }
@@ -130,16 +136,15 @@ void ZRVBlackBoxData::readRecord(std::FILE* file, std::uint64_t dataPosition,
 // run out the line-up ends, so later GPS records cannot claim the same samples
 // again.
 void ZRVBlackBoxData::lineUpGpsRecords() {
-    // At most one per sample; growing would copy every large record again.
-    m_vGpsData.reserve(m_vGSensorData.size());
+    m_gpsRecordOfSample.reserve(m_vGSensorData.size());
     std::size_t cursor = 0;
-    for (const ZRVAviGpsData& gps : m_gpsRecords) {
+    for (std::uint32_t gps = 0; gps < m_gpsRecords.size(); ++gps) {
         if (cursor == m_vGSensorData.size()) {
             break;
         }
-        const std::uint32_t gpsTenths = gps.record().nTimestamp / 100;
+        const std::uint32_t gpsTenths = m_gpsRecords[gps].record().nTimestamp / 100;
         while (cursor < m_vGSensorData.size()) {
-            m_vGpsData.push_back(gps);
+            m_gpsRecordOfSample.push_back(gps);
             const std::uint32_t sampleTenths = m_vGSensorData[cursor].record().timestamp / 100;
             ++cursor;
             if (sampleTenths >= gpsTenths) {
@@ -154,7 +159,7 @@ void ZRVBlackBoxData::clear() {
     m_NMEAs.clear();
     m_GSensors.clear();
     m_vGSensorData.clear();
-    m_vGpsData.clear();
+    m_gpsRecordOfSample.clear();
     m_gpsRecords.clear();
     m_fixCountAfterGpsRecord.clear();
     m_recoveredRecordCount = 0;

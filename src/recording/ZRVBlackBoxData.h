@@ -5,6 +5,7 @@
 #include "recording/ZRVAviGpsData.h"
 #include "recording/ZRVGSensor.h"
 #include "recording/ZRVGpsData.h"
+#include "recording/ZRVGpsRecordsBySample.h"
 #include "recording/ZRVNMEASentenceParser.h"
 
 #include <cstddef>
@@ -53,8 +54,9 @@ public:
 
     const std::vector<ZRVGSensor>& gSensors() const { return m_GSensors; }
     // Entry k is the GPS record in effect at G-sensor sample k; never longer
-    // than gSensors().
-    const std::vector<ZRVAviGpsData>& gpsData() const { return m_vGpsData; }
+    // than gSensors(). It refers into gpsRecords() and lasts as long as they
+    // do: until the next read or clear().
+    ZRVGpsRecordsBySample gpsData() const { return {m_gpsRecords, m_gpsRecordOfSample}; }
     const std::vector<ZRVAviGSensorData>& gSensorData() const { return m_vGSensorData; }
     const std::vector<ZRVGpsData>& nmeaFixes() const { return m_NMEAs; }
     // The GPS records in file order, and for each the size nmeaFixes() had
@@ -74,8 +76,8 @@ private:
     std::vector<ZRVGpsData> m_NMEAs;
     std::vector<ZRVGSensor> m_GSensors;
     std::vector<ZRVAviGSensorData> m_vGSensorData;
-    std::vector<ZRVAviGpsData> m_vGpsData;
     std::vector<ZRVAviGpsData> m_gpsRecords;
     std::vector<std::size_t> m_fixCountAfterGpsRecord;
+    std::vector<std::uint32_t> m_gpsRecordOfSample;
     std::size_t m_recoveredRecordCount = 0;
 };

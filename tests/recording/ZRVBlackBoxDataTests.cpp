@@ -145,8 +145,9 @@ TEST_F(ZRVBlackBoxDataTest, LinesGpsRecordsUpWithSamplesInTenthsOfASecond) {
     ASSERT_TRUE(data.extractStreamInformation(path.c_str()));
     ASSERT_TRUE(data.extractStreamInformation(path.c_str()));
     std::vector<std::uint32_t> stamps;
-    for (const auto& gps : data.gpsData()) {
-        stamps.push_back(gps.record().nTimestamp);
+    const ZRVGpsRecordsBySample gpsBySample = data.gpsData();
+    for (std::size_t k = 0; k < gpsBySample.size(); ++k) {
+        stamps.push_back(gpsBySample[k].record().nTimestamp);
     }
     EXPECT_EQ(stamps, (std::vector<std::uint32_t>{1050, 1050, 1050, 2000, 2000, 3000}));
     EXPECT_EQ(data.gSensors().size(), 6u);
