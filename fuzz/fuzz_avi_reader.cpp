@@ -120,12 +120,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
 
-    const auto fixes = reader.nmeaFixes();
-    const auto lined = reader.gpsData();
+    const ZRVBlackBoxData first = reader;
     file = openInMemory(data, size);
     reader.extractStreamInformation(file, kIndex);
     std::fclose(file);
-    if (!(reader.nmeaFixes() == fixes) || !(reader.gpsData() == lined)) {
+    if (!(reader.nmeaFixes() == first.nmeaFixes()) || !(reader.gpsData() == first.gpsData())) {
         std::abort();
     }
     return 0;

@@ -31,6 +31,19 @@ public:
     // The place of sample k's record among the recording's GPS records.
     std::size_t recordIndexAt(std::size_t k) const { return m_oneEach ? k : m_recordOfSample[k]; }
 
+    // As long, and each sample's record equal.
+    bool operator==(const ZRVGpsRecordsBySample& other) const {
+        if (size() != other.size()) {
+            return false;
+        }
+        for (std::size_t k = 0; k < size(); ++k) {
+            if (!((*this)[k] == other[k])) {
+                return false;
+            }
+        }
+        return true;
+    }
+
 private:
     std::span<const ZRVAviGpsData> m_records;
     std::span<const std::uint32_t> m_recordOfSample;
