@@ -21,7 +21,8 @@
 // viewer and of the web view's processes is read from /proc; the growth per
 // recording is the slope of the line through the samples from the 20th
 // recording on, past what the first recordings load once. Then a fresh
-// viewer opens and closes its settings, clock and map windows twenty times.
+// viewer opens and closes its settings, clock and map windows, each twenty
+// times.
 
 namespace {
 
@@ -140,36 +141,45 @@ bool playAndReport(const QString& folder, int recordings, int seconds) {
     return true;
 }
 
-// A first round loads what any window loads once (fonts, pages, the map
+// A first round loads what each window loads once (fonts, pages, the map
 // page's engine); the rounds after it must give back what they take.
 bool openWindowsAndReport(const QString& folder, int cycles) {
-    QElapsedTimer clock;
-    clock.start();
+    std::printf("Windows: each opened and closed %d times, resident memory of the viewer "
+                "(target within %.0f MB) and of its web view\n",
+                cycles, kTargetWindowsMB);
+    const struct {
+        ViewerWindowCycle::Window window;
+        const char* name;
+    } kinds[] = {{ViewerWindowCycle::Window::settings, "settings"},
+                 {ViewerWindowCycle::Window::clock, "clock"},
+                 {ViewerWindowCycle::Window::map, "settings with map"}};
     ViewerOnScreen viewer;
     if (!viewer.start(folder, {QStringLiteral("--card"), folder})) {
         std::fprintf(stderr, "SoakBenchmark: the viewer did not show its window\n");
         return false;
     }
     ViewerWindowCycle windows(viewer);
-    if (!windows.openAndCloseAll()) {
-        return false;
-    }
-    const Sample before = sample(viewer.processId());
-    for (int i = 0; i < cycles; ++i) {
-        if (!windows.openAndCloseAll()) {
+    for (const auto& kind : kinds) {
+        QElapsedTimer clock;
+        clock.start();
+        if (!windows.openAndClose(kind.window)) {
             return false;
         }
+        const Sample before = sample(viewer.processId());
+        for (int i = 0; i < cycles; ++i) {
+            if (!windows.openAndClose(kind.window)) {
+                return false;
+            }
+        }
+        const Sample after = sample(viewer.processId());
+        std::printf("  %-17s viewer %.1f -> %.1f MB (%+.1f), web view %.1f -> %.1f MB (%+.1f), "
+                    "threads %d -> %d, open files %d -> %d, %.0f s\n",
+                    kind.name, before.viewer.residentMB, after.viewer.residentMB,
+                    after.viewer.residentMB - before.viewer.residentMB, before.web.residentMB,
+                    after.web.residentMB, after.web.residentMB - before.web.residentMB,
+                    before.viewer.threads, after.viewer.threads, before.viewer.openFiles,
+                    after.viewer.openFiles, double(clock.elapsed()) / 1000.0);
     }
-    const Sample after = sample(viewer.processId());
-    std::printf("Windows: settings, clock and map windows opened and closed %d times in %.0f s\n",
-                cycles, double(clock.elapsed()) / 1000.0);
-    std::printf("  viewer resident %.1f -> %.1f MB (%+.1f MB, target within %.0f)\n",
-                before.viewer.residentMB, after.viewer.residentMB,
-                after.viewer.residentMB - before.viewer.residentMB, kTargetWindowsMB);
-    std::printf("  web view resident %.1f -> %.1f MB (%+.1f MB)\n", before.web.residentMB,
-                after.web.residentMB, after.web.residentMB - before.web.residentMB);
-    std::printf("  threads %d -> %d, open files %d -> %d\n", before.viewer.threads,
-                after.viewer.threads, before.viewer.openFiles, after.viewer.openFiles);
     return true;
 }
 

@@ -10,37 +10,54 @@
 
 // Opens and closes the viewer's secondary windows as a user does: the
 // settings window by its keys, on its drive-record page the map window of
-// the first record, then the clock window by its button in the head. Each
+// the first record, the clock window by its button in the head. Each
 // is closed the way a window manager's close button closes it. Windows are
 // told apart by their English titles.
 class ViewerWindowCycle {
 public:
     explicit ViewerWindowCycle(const ViewerOnScreen& viewer) : m_viewer(viewer) {}
 
-    bool openAndCloseAll() {
+    enum class Window { settings, map, clock };
+
+    // The map window opens from the settings window, which is opened and
+    // closed around it.
+    bool openAndClose(Window window) {
+        return window == Window::clock ? openAndCloseClock()
+                                       : openAndCloseSettings(window == Window::map);
+    }
+
+private:
+    bool openAndCloseSettings(bool withMap) {
         const QString settings =
             open([this] { press(m_viewer.windowId(), QStringLiteral("ctrl+comma")); },
                  QStringLiteral("config\\.bin"));
         if (settings.isEmpty()) {
             return fail("the settings window did not open");
         }
-        // The last page, the card's drive records, then a double-click on
-        // the first of them. The window ignores its tabs while it reads the
-        // card's settings, so the click on the tab may need repeating.
-        const QString map = open(
-            [this, settings] {
-                const QPoint corner = topLeft(settings);
-                m_viewer.click(corner + kDriveInfoTab);
-                QThread::msleep(500);
-                m_viewer.click(corner + kFirstRecord, 2);
-            },
-            QStringLiteral("ZORVA Map"));
-        if (map.isEmpty()) {
-            return fail("the map window did not open");
+        if (withMap) {
+            // The last page, the card's drive records, then a double-click
+            // on the first of them. The window ignores its tabs while it
+            // reads the card's settings, so the click on the tab may need
+            // repeating.
+            const QString map = open(
+                [this, settings] {
+                    const QPoint corner = topLeft(settings);
+                    m_viewer.click(corner + kDriveInfoTab);
+                    QThread::msleep(500);
+                    m_viewer.click(corner + kFirstRecord, 2);
+                },
+                QStringLiteral("ZORVA Map"));
+            if (map.isEmpty()) {
+                return fail("the map window did not open");
+            }
+            if (!close(map)) {
+                return fail("the map window did not close");
+            }
         }
-        if (!close(map) || !close(settings)) {
-            return fail("the map or settings window did not close");
-        }
+        return close(settings) || fail("the settings window did not close");
+    }
+
+    bool openAndCloseClock() {
         const QString clock = open(
             [this] {
                 const QRect frame = m_viewer.windowFrame();
@@ -54,7 +71,6 @@ public:
         return close(clock) || fail("the clock window did not close");
     }
 
-private:
     // The clock button is third from the right in the head, 34 pixels wide
     // with 6 between the buttons and 12 after the last.
     static constexpr int kClockButtonFromRight = 12 + 34 * 2 + 6 * 2 + 17;
