@@ -152,7 +152,9 @@ private:
                 asked = clock.elapsed();
             }
             QThread::msleep(50);
-            if (!m_viewer.visibleWindows().contains(window)) {
+            // A look that missed the player window too saw nothing at all.
+            const QStringList shown = m_viewer.visibleWindows();
+            if (shown.contains(m_viewer.windowId()) && !shown.contains(window)) {
                 return true;
             }
         }
