@@ -65,7 +65,7 @@ bench: deps
 soak: deps
 	@cmake -S . -B $(BUILD_BENCH) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(BUILD_BENCH) -j $(JOBS) --target SoakBenchmark
-	@$(BUILD_BENCH)/bench/SoakBenchmark --recordings 130 --seconds 2 --cycles 20
+	@$(BUILD_BENCH)/bench/SoakBenchmark --recordings 110 --seconds 2 --cycles 20
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -212,13 +212,13 @@ int main(int argc, char** argv) {
     QCommandLineParser parser;
     const QCommandLineOption recordingsOption(QStringLiteral("recordings"),
                                               QStringLiteral("Recordings to play."),
-                                              QStringLiteral("N"), QStringLiteral("24"));
+                                              QStringLiteral("N"), QStringLiteral("22"));
     const QCommandLineOption secondsOption(QStringLiteral("seconds"),
                                            QStringLiteral("Length of each recording."),
                                            QStringLiteral("S"), QStringLiteral("2"));
     const QCommandLineOption cyclesOption(QStringLiteral("cycles"),
                                           QStringLiteral("Times the windows open and close."),
-                                          QStringLiteral("K"), QStringLiteral("5"));
+                                          QStringLiteral("K"), QStringLiteral("3"));
     parser.addOptions({recordingsOption, secondsOption, cyclesOption});
     parser.addHelpOption();
     parser.process(application);
