@@ -75,6 +75,7 @@ private:
     static void onEvent(const libvlc_event_t* event, void* opaque);
     void attachEvents(bool attach);
     void handleState(State state);
+    void releaseInput();
     void applyAudioSettings();
     QList<int> audioTrackIds() const;
 

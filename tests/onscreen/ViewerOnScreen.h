@@ -38,6 +38,7 @@ public:
     void setWindowSize(const QSize& size) const;
     QImage grabScreen() const;
     QString windowId() const { return m_windowId; }
+    qint64 processId() const { return m_viewer.processId(); }
 
     static QString runXdotool(const QStringList& arguments);
 

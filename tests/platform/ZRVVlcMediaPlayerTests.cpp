@@ -87,6 +87,28 @@ TEST_F(ZRVVlcMediaPlayerTest, ReachesTheEndAsAPausedPlayerAndPlaysAgainFromATime
     EXPECT_LT(player.time(), 3500);
 }
 
+// Stopping ends the input without libVLC's own stop, which would close the
+// outputs as well: the player keeps its recording, says it stopped, hears
+// nothing more from the input that ended, and plays the recording again from
+// its start.
+TEST_F(ZRVVlcMediaPlayerTest, StoppedPlayerKeepsItsRecordingAndPlaysItAgainFromTheStart) {
+    ASSERT_TRUE(playUntilPlaying(front));
+    ASSERT_TRUE(waitFor([this] { return player.time() >= 1500; }, 4000));
+    player.stop();
+    EXPECT_EQ(player.state(), State::Stopped);
+    EXPECT_EQ(player.media(), front);
+    const auto reportsAtStop = timeReports;
+    runEventsFor(400);
+    EXPECT_EQ(timeReports, reportsAtStop);
+    EXPECT_EQ(player.state(), State::Stopped);
+    EXPECT_FALSE(player.isPlaying());
+
+    player.play();
+    ASSERT_TRUE(waitFor([this] { return player.state() == State::Playing; }, 5000))
+        << ::testing::PrintToString(states);
+    EXPECT_LT(player.time(), 1200);
+}
+
 TEST_F(ZRVVlcMediaPlayerTest, DamagedFileEndsOrFailsWithoutHanging) {
     TemporaryDirectory folder;
     std::mt19937 random(7);

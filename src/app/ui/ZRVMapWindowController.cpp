@@ -38,6 +38,10 @@ void ZRVMapWindowController::showWindow() {
     }
 }
 
+void ZRVMapWindowController::hideWindow() {
+    m_window->hide();
+}
+
 void ZRVMapWindowController::windowDidLoad() {
     const QRect frame = m_window->frameGeometry();
     qCInfo(zorvaPlayer).noquote() << QStringLiteral("{{%1, %2}, {%3, %4}}")

@@ -28,6 +28,7 @@ public:
     ZRVMapView* mapWebView() const { return m_map; }
 
     void showWindow();
+    void hideWindow();
     // Logs the window's frame and loads the page.
     void windowDidLoad();
     // Puts the window, keeping its size, right of `frame` with its top level

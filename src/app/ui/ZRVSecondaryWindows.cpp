@@ -1,7 +1,9 @@
 #include "app/ui/ZRVSecondaryWindows.h"
 
+#include "app/ui/ZRVMapWindowController.h"
 #include "card/ui/ZRVFormatWindowController.h"
 #include "card/ui/ZRVTimeSetupController.h"
+#include "platform/ZRVMapView.h"
 #include "platform/ZRVPkexecRunner.h"
 #include "platform/ZRVUDisks2Mounter.h"
 #include "platform/ZRVUDisks2Volumes.h"
@@ -11,6 +13,14 @@ ZRVSecondaryWindows::ZRVSecondaryWindows(ZRVSettingController::Options settings,
     : QObject(parent), m_settings(std::move(settings)), m_playerWindow(playerWindow) {
     if (m_settings.cardFolder.isEmpty() && !m_settings.volumes) {
         m_settings.volumes = std::make_shared<ZRVUDisks2Volumes>();
+    }
+    if (!m_settings.mapWindow) {
+        m_settings.mapWindow = [this] {
+            if (!m_mapWindow) {
+                m_mapWindow = std::make_shared<ZRVMapWindowController>();
+            }
+            return m_mapWindow;
+        };
     }
     if (!m_settings.formatWindow) {
         std::shared_ptr<ZRVVolumes> volumes = m_settings.volumes;

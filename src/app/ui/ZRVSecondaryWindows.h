@@ -7,10 +7,14 @@
 #include <memory>
 
 class QWidget;
+class ZRVMapWindowController;
 class ZRVVolumes;
 
 // The windows the player window opens beside itself. The one opened last is
-// kept until the next one is opened.
+// kept until the next one is opened. The drive records' map window is made
+// once and shown again by every settings window: each new one was a new web
+// view with a graphics context of its own, and about 0.4 MB that the process
+// kept after it closed.
 class ZRVSecondaryWindows : public QObject {
     Q_OBJECT
 
@@ -40,5 +44,6 @@ private:
 
     ZRVSettingController::Options m_settings;
     QPointer<QWidget> m_playerWindow;
+    std::shared_ptr<ZRVMapWindowController> m_mapWindow;
     std::unique_ptr<QObject> m_lastDialogController;
 };

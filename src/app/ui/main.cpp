@@ -6,6 +6,7 @@
 #include "common/ui/ZRVTranslator.h"
 #include "common/ui/ZRVUserDefaults.h"
 #include "controls/TKImage.h"
+#include "platform/ZRVAllocatorSetup.h"
 #include "platform/ZRVWebEngineSetup.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    prepareAllocator();
     // libVLC draws video into X11 windows; under Wayland the application
     // therefore runs through XWayland.
     if (qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") &&

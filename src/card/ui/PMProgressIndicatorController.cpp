@@ -1,5 +1,6 @@
 #include "card/ui/PMProgressIndicatorController.h"
 
+#include "card/ui/PMComposedIconEngine.h"
 #include "controls/PMProgressIndicator.h"
 #include "controls/TKImage.h"
 #include "platform/PMUnityLauncherEntry.h"
@@ -227,7 +228,7 @@ void PMProgressIndicatorController::drawProgressIndicators() {
     if (m_progressIndicators.isEmpty()) {
         restoreIcon();
     } else {
-        QGuiApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon)));
+        QGuiApplication::setWindowIcon(QIcon(new PMComposedIconEngine(icon)));
     }
     publishProgress();
 

@@ -73,7 +73,7 @@ withDefaults(ZRVSettingForFlashDataViewController::Options options) {
         };
     }
     if (!options.makeMapWindow) {
-        options.makeMapWindow = [] { return std::make_unique<ZRVMapWindowController>(); };
+        options.makeMapWindow = [] { return std::make_shared<ZRVMapWindowController>(); };
     }
     return options;
 }
@@ -176,7 +176,14 @@ bool ZRVSettingForFlashDataViewController::populate() {
 }
 
 void ZRVSettingForFlashDataViewController::onHide() {
-    m_mapWindowController.reset();
+    releaseMapWindow();
+}
+
+void ZRVSettingForFlashDataViewController::releaseMapWindow() {
+    if (m_mapWindowController) {
+        m_mapWindowController->hideWindow();
+        m_mapWindowController.reset();
+    }
 }
 
 void ZRVSettingForFlashDataViewController::showLoading(const QString& text) {
@@ -192,7 +199,7 @@ void ZRVSettingForFlashDataViewController::hideLoading() {
 }
 
 void ZRVSettingForFlashDataViewController::openFileDialog() {
-    m_mapWindowController.reset();
+    releaseMapWindow();
     const QString path = m_options.openDialog(window());
     if (path.isEmpty()) {
         return;
@@ -258,7 +265,7 @@ void ZRVSettingForFlashDataViewController::updateStatus() {
 }
 
 void ZRVSettingForFlashDataViewController::onSaveCSVFile() {
-    m_mapWindowController.reset();
+    releaseMapWindow();
     if (m_model->rowCount() == 0) {
         return;
     }

@@ -34,8 +34,10 @@ public:
         std::function<QString(QWidget* window)> saveDialog;
         // Where files are read and written; the thread pool unless a test says.
         ZRVExecutor executor;
-        // The map window; the one with our web page unless a test says.
-        std::function<std::unique_ptr<ZRVMapWindowController>()> makeMapWindow;
+        // The map window, shared with whoever keeps it for the next time:
+        // a new one with our web page unless the settings window or a test
+        // says.
+        std::function<std::shared_ptr<ZRVMapWindowController>()> makeMapWindow;
     };
 
     explicit ZRVSettingForFlashDataViewController(QWidget* parent = nullptr);
@@ -78,12 +80,14 @@ private:
     void updateStatus();
     void showLoading(const QString& text);
     void hideLoading();
+    // Hides the map window and lets go of it.
+    void releaseMapWindow();
 
     Options m_options;
     bool m_firstLoad = true;
     QString m_FlashDataFilePath;
     ZRVDriveRecordTableModel* m_model = nullptr;
-    std::unique_ptr<ZRVMapWindowController> m_mapWindowController;
+    std::shared_ptr<ZRVMapWindowController> m_mapWindowController;
     // Of two reads in quick succession only the later one is shown.
     int m_readGeneration = 0;
 };

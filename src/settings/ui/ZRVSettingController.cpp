@@ -69,7 +69,9 @@ ZRVSettingController::ZRVSettingController(Options options, QWidget* opener)
         m_options.diskUtility = ZRVDiskUtility::program();
     }
     if (!m_options.pageFactory) {
-        m_options.pageFactory = &ZRVSettingController::createPage;
+        m_options.pageFactory = [mapWindow = m_options.mapWindow](int index) {
+            return createPage(index, mapWindow);
+        };
     }
     fillDefaultSettings(m_FileData);
     m_loadedFileData = m_FileData;
@@ -80,7 +82,7 @@ ZRVSettingController::~ZRVSettingController() {
     delete m_window.data();
 }
 
-ZRVSettingPage* ZRVSettingController::createPage(int index) {
+ZRVSettingPage* ZRVSettingController::createPage(int index, MapWindowSource mapWindow) {
     switch (index) {
     case 0:
         return new ZRVSettingForVideoViewController;
@@ -94,8 +96,11 @@ ZRVSettingPage* ZRVSettingController::createPage(int index) {
         return new ZRVSettingForMotionViewController;
     case 5:
         return new ZRVSettingForAudioViewController;
-    case kDriveInfoTab:
-        return new ZRVSettingForFlashDataViewController;
+    case kDriveInfoTab: {
+        ZRVSettingForFlashDataViewController::Options options;
+        options.makeMapWindow = std::move(mapWindow);
+        return new ZRVSettingForFlashDataViewController(std::move(options));
+    }
     default:
         return nullptr;
     }

@@ -15,6 +15,7 @@
 #include <optional>
 
 class QWidget;
+class ZRVMapWindowController;
 class ZRVSettingLoadingSheet;
 class ZRVVolumes;
 
@@ -29,6 +30,7 @@ public:
     static constexpr int kTabCount = 7;
     static constexpr int kDriveInfoTab = 6;
     using PageFactory = std::function<ZRVSettingPage*(int index)>;
+    using MapWindowSource = std::function<std::shared_ptr<ZRVMapWindowController>()>;
 
     struct Options {
         // The camera's card as a folder (zorva --card): no volume is looked
@@ -56,6 +58,9 @@ public:
         // kept; without it the format button cannot be used.
         std::function<std::unique_ptr<QObject>(QWidget* window, const QString& backupFolder)>
             formatWindow;
+        // The drive-record page's map window, kept by whoever opens the
+        // settings window; without it the page makes one of its own.
+        MapWindowSource mapWindow;
     };
 
     explicit ZRVSettingController(Options options, QWidget* opener = nullptr);
@@ -98,7 +103,7 @@ public:
     QObject* lastDialogController() const { return m_lastDialogController.get(); }
 
     // The page of each tab, made new.
-    static ZRVSettingPage* createPage(int index);
+    static ZRVSettingPage* createPage(int index, MapWindowSource mapWindow = {});
     // The drive-record page, made on its tab's first visit and kept, so its
     // records stay; it is given the card's record file.
     ZRVSettingPage* createDriveInfoController();

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
@@ -228,4 +229,34 @@ TEST_F(PMProgressIndicatorTest, LauncherGetsTheFirstDeterminateBarAndOnlyWhenItC
     busy.setDoubleValue(0);
     controller->drawProgressIndicators();
     EXPECT_FALSE(published.back().visible);
+}
+
+// The spinning bar redraws the icon ten times a second for as long as a
+// recording loads; the window system asks each new icon for its sizes. None
+// of those pictures may settle in the process-wide pixmap cache, where they
+// would push out what the rest of the application keeps there.
+TEST_F(PMProgressIndicatorTest, SpinningIconLeavesThePixmapCacheAlone) {
+    const int limit = QPixmapCache::cacheLimit();
+    QPixmapCache::setCacheLimit(256);
+    QPixmap kept(64, 64);
+    kept.fill(Qt::green);
+    const QPixmapCache::Key key = QPixmapCache::insert(kept);
+    {
+        PMProgressIndicator bar;
+        bar.setIndeterminate(true);
+        bar.startAnimation();
+        bar.setDoubleValue(2);
+        for (int frame = 0; frame < 50; ++frame) {
+            advance(0.1);
+            controller->drawProgressIndicators();
+            for (const int side : {16, 32, 48, 64, 128}) {
+                ASSERT_FALSE(QGuiApplication::windowIcon().pixmap(side, side).isNull());
+            }
+        }
+        bar.setDoubleValue(0);
+    }
+    QPixmap found;
+    EXPECT_TRUE(QPixmapCache::find(key, &found));
+    QPixmapCache::remove(key);
+    QPixmapCache::setCacheLimit(limit);
 }

@@ -25,6 +25,8 @@ struct FlashDataPageTest : ::testing::Test {
     QString openAnswer;
     QString saveAnswer;
     ZRVFakeMapView* map = nullptr;
+    // Kept as the settings window's opener keeps it, for every page made.
+    std::shared_ptr<ZRVMapWindowController> keptMapWindow;
 
     std::unique_ptr<ZRVSettingForFlashDataViewController> makePage() {
         ZRVSettingForFlashDataViewController::Options options;
@@ -32,10 +34,13 @@ struct FlashDataPageTest : ::testing::Test {
         options.saveDialog = [this](QWidget*) { return saveAnswer; };
         options.executor = [](std::function<void()> job) { job(); };
         options.makeMapWindow = [this] {
-            return std::make_unique<ZRVMapWindowController>([this](QWidget* parent) {
-                map = new ZRVFakeMapView(parent);
-                return map;
-            });
+            if (!keptMapWindow) {
+                keptMapWindow = std::make_shared<ZRVMapWindowController>([this](QWidget* parent) {
+                    map = new ZRVFakeMapView(parent);
+                    return map;
+                });
+            }
+            return keptMapWindow;
         };
         auto page = std::make_unique<ZRVSettingForFlashDataViewController>(std::move(options));
         page->resize(1000, 400);
@@ -101,6 +106,7 @@ TEST_F(FlashDataPageTest, ASortedTableExportsAndMapsTheRecordsInTheOrderItShowsT
     saveAnswer = path("export.csv");
     page->exportButton->click();
     EXPECT_EQ(page->mapWindowController(), nullptr) << "an export drops the map window";
+    EXPECT_FALSE(keptMapWindow->window()->isVisible()) << "and hides it";
     const auto saved = takeAlert(page.get());
     ASSERT_TRUE(saved);
     EXPECT_EQ(saved->message, "ZORVA");
@@ -141,4 +147,33 @@ TEST_F(FlashDataPageTest, WithoutARecordFileItWarnsOnceAndAFileThatFailsIsSaidAs
     ASSERT_TRUE(refused);
     EXPECT_TRUE(refused->informative.startsWith("msg.export_fail"))
         << refused->informative.toStdString();
+}
+
+// A settings window opened again shows the map window of the one before,
+// its page loaded once, rather than a new web view each time.
+TEST_F(FlashDataPageTest, MapWindowKeptByTheOpenerIsShownAgainByTheNextPage) {
+    folder.write("tavu_000.drv",
+                 driveRecordFileBytes(3, std::vector<ZRVDriveRecord>(3, sampleDriveRecord())));
+    const auto showFirstRecord = [this](ZRVSettingForFlashDataViewController& page) {
+        page.setFlashDataFilePath(path("tavu_000.drv"));
+        page.setFileData(&record);
+        ASSERT_TRUE(rowsBecome(page, 3));
+        page.doubleClickTableRow(0);
+    };
+    auto first = makePage();
+    showFirstRecord(*first);
+    ASSERT_NE(keptMapWindow, nullptr);
+    ZRVFakeMapView* const firstMap = map;
+    EXPECT_TRUE(keptMapWindow->window()->isVisible());
+    first->onHide();
+    EXPECT_FALSE(keptMapWindow->window()->isVisible());
+    first.reset();
+
+    auto second = makePage();
+    showFirstRecord(*second);
+    EXPECT_EQ(second->mapWindowController(), keptMapWindow.get());
+    EXPECT_EQ(map, firstMap);
+    EXPECT_TRUE(keptMapWindow->window()->isVisible());
+    EXPECT_EQ(firstMap->loads, 1);
+    second->onHide();
 }
